@@ -1,0 +1,146 @@
+#include "form1.h"
+
+#include "channeleditor.h"
+#include "clicktarget.h"
+#include "shape.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+
+#include <iterator>
+
+#include "form1_icon.xpm"
+
+namespace {
+
+using toolkit::Twips;
+using Slot = Declarations::Slot;
+
+enum class Kind { Target, Label, Shape, Backdrop };
+
+struct Item {
+    Kind kind;
+    const char* name;
+    int index;
+    Slot slot;
+    Twips rect;
+};
+
+constexpr Twips kClient{0, 0, 8805, 5835};
+
+// Everything in the mock-up, front to back: an item lies in front of every
+// item below it, and takes a click first. The click targets lie in front of
+// every shape but the border sample BGC and its label, which only BGCS covers.
+// A click that no target holds, such as one in the strip right of 8775,
+// selects nothing. The backdrop reaches past the client edges and draws no
+// outline; the other shapes draw one.
+//   kind            name       index slot                       Left   Top  Width Height
+constexpr Item kMockUp[] = {
+    {Kind::Target,   "BGCS",    0, Declarations::Borders,            {2760,  600,  735,  615}},
+    {Kind::Label,    "Label1",  0, Declarations::NoObject,           {2880,  720,  615,  375}},
+    {Kind::Shape,    "BGC",     0, Declarations::NoObject,           {2760,  600,  735,  615}},
+    {Kind::Target,   "BGBS",    0, Declarations::ChatBackground,     {2640,  480, 3495, 4215}},
+    {Kind::Target,   "BGS(3)",  3, Declarations::AbsoluteBackground, {2640, 4800, 2895,  255}},
+    {Kind::Target,   "BGS(2)",  2, Declarations::AbsoluteBackground, {6240,  480, 2295, 4575}},
+    {Kind::Target,   "BGS(1)",  1, Declarations::AbsoluteBackground, { 240,  480, 2295, 4215}},
+    {Kind::Target,   "BGAS(1)", 1, Declarations::Background,         {   0, 5280, 8775,  615}},
+    {Kind::Target,   "BGAS(0)", 0, Declarations::Background,         { 120,  120, 8535, 5055}},
+    {Kind::Target,   "BGS(0)",  0, Declarations::AbsoluteBackground, {   0,    0, 8775, 5295}},
+    {Kind::Shape,    "BGB",     0, Declarations::ChatBackground,     {2640,  480, 3495, 4215}},
+    {Kind::Shape,    "BGA(1)",  1, Declarations::Background,         {   0, 5280, 8775,  615}},
+    {Kind::Shape,    "BG(3)",   3, Declarations::AbsoluteBackground, {2640, 4800, 2895,  255}},
+    {Kind::Shape,    "BG(2)",   2, Declarations::AbsoluteBackground, {6240,  480, 2295, 4575}},
+    {Kind::Shape,    "BG(1)",   1, Declarations::AbsoluteBackground, { 240,  480, 2295, 4215}},
+    {Kind::Shape,    "BGA(0)",  0, Declarations::Background,         { 120,  120, 8535, 5055}},
+    {Kind::Backdrop, "BG(0)",   0, Declarations::AbsoluteBackground, {-120, -120, 9015, 6015}},
+};
+
+constexpr std::uint32_t kWhite = Math::Rgb(255, 255, 255);
+
+QString regionText(Slot slot)
+{
+    const std::string_view name = Declarations::regionName(slot);
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
+} // namespace
+
+Form1::Form1(Declarations& scheme, toolkit::ChannelEditor& editor)
+    : m_scheme(scheme)
+    , m_editor(editor)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quellor Veskoro (Design View)"));
+    setWindowIcon(QPixmap(form1_icon));
+    // A fixed single border: a close box, but no minimise or maximise.
+    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    auto* client = new QWidget;
+    client->setFixedSize(toolkit::toPixels(kClient).size());
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
+
+    // Created back to front: a control created later lies in front.
+    for (auto item = std::rbegin(kMockUp); item != std::rend(kMockUp); ++item) {
+        QWidget* control = nullptr;
+        switch (item->kind) {
+        case Kind::Target: {
+            auto* target = new toolkit::ClickTarget(item->index, client);
+            const Slot slot = item->slot;
+            target->setAccessibleName(regionText(slot));
+            target->setToolTip(regionText(slot));
+            connect(target, &toolkit::ClickTarget::clicked, this, [this, slot] { select(slot); });
+            control = target;
+            break;
+        }
+        case Kind::Label: {
+            auto* label = new QLabel(QStringLiteral("Border Object"), client);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setWordWrap(true);
+            control = label;
+            break;
+        }
+        case Kind::Shape:
+        case Kind::Backdrop: {
+            auto* shape = new toolkit::Shape(kWhite,
+                                             item->kind == Kind::Backdrop ? toolkit::Shape::Outline::None
+                                                                          : toolkit::Shape::Outline::Drawn,
+                                             client);
+            m_shapes.emplace_back(shape, item->slot);
+            control = shape;
+            break;
+        }
+        }
+        toolkit::place(control, item->name, item->rect);
+    }
+    setWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Form1::paintSlot(int slot, std::uint32_t packed)
+{
+    for (const auto& [shape, fillSlot] : m_shapes) {
+        if (slot == Declarations::Borders)
+            shape->setBorderColour(packed);
+        else if (slot == fillSlot)
+            shape->setFillColour(packed);
+    }
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+}
+
+void Form1::select(Slot slot)
+{
+    const Math::ChannelTexts channels = m_scheme.select(slot);
+    m_editor.showSelection(regionText(slot), QString::fromStdString(channels.red),
+                           QString::fromStdString(channels.green),
+                           QString::fromStdString(channels.blue));
+}

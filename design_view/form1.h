@@ -1,0 +1,38 @@
+#pragma once
+
+// The design view: a mock-up of the lobby client's window built from filled
+// rectangles, one group per colour slot, with invisible click targets over
+// them. A click on a target selects its slot in the scheme and hands the
+// slot's colour to the main window's channel editor; the main window's tick
+// then paints the selected group through paintSlot.
+
+#include "declarations.h"
+#include "designsurface.h"
+
+#include <utility>
+#include <vector>
+
+namespace toolkit {
+class ChannelEditor;
+class Shape;
+}
+
+class Form1 : public toolkit::DesignSurface {
+    Q_OBJECT
+public:
+    Form1(Declarations& scheme, toolkit::ChannelEditor& editor);
+
+    void paintSlot(int slot, std::uint32_t packed) override;
+
+protected:
+    // The mock-up cannot be opened again, so it refuses to close.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void select(Declarations::Slot slot);
+
+    Declarations& m_scheme;
+    toolkit::ChannelEditor& m_editor;
+    // Each shape with the slot whose fill it shows.
+    std::vector<std::pair<toolkit::Shape*, Declarations::Slot>> m_shapes;
+};

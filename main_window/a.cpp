@@ -1,0 +1,201 @@
+#include "a.h"
+
+#include "colourselector.h"
+#include "declarations.h"
+#include "designsurface.h"
+#include "runtime.h"
+#include "savecommand.h"
+#include "schemefile.h"
+#include "twips.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStyle>
+
+#include "a_icon.xpm"
+
+namespace {
+
+using toolkit::Twips;
+using toolkit::twipsToPixels;
+
+// The client area below the menu bar, and the two docked panels: Picture1
+// down the left edge above Picture2, which spans the bottom edge.
+constexpr int kClientWidth = 10230;
+constexpr int kClientHeight = 6780;
+constexpr int kPicture1Width = 1785;
+constexpr int kPicture2Height = 240;
+
+// Left, Top, Width, Height in twips, each inside the container named.
+//                                        Left   Top  Width Height
+constexpr Twips kFrame1 /* Picture1 */ {   120,   120, 1455,  855};
+constexpr Twips kObj /* Frame1 */ {        240,   240,  975,  495};
+constexpr Twips kFrame2 /* Picture1 */ {   120,  1080, 1455, 2175};
+constexpr Twips kDefault /* Picture1 */ {  120,  3480, 1455, 1935};
+constexpr Twips kLabel1 /* Picture2 */ {  4320,     0, 1815,  375}; // taller than the strip
+
+const QColor kPanelGrey(192, 192, 192);
+const QColor kChildAreaGrey(224, 224, 224);
+
+QWidget* createPanel(const char* name, QWidget* parent)
+{
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(QLatin1String(name));
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, kPanelGrey);
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+    // Like every picture box, the panels are stops in the tab chain.
+    panel->setFocusPolicy(Qt::TabFocus);
+    return panel;
+}
+
+} // namespace
+
+A::A(Declarations& scheme, toolkit::Runtime& runtime)
+    : m_scheme(scheme)
+    , m_runtime(runtime)
+{
+    m_scheme.startUp();
+
+    setObjectName(QStringLiteral("A"));
+    setWindowTitle(QStringLiteral("Veskoro Colour  Designer"));
+    setWindowIcon(QPixmap(a_icon));
+
+    auto* client = new QWidget(this);
+    m_mdiArea = new QMdiArea(client);
+    m_mdiArea->setBackground(kChildAreaGrey);
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QWidget* picture1 = createPicture1();
+    QWidget* picture2 = createPicture2();
+
+    auto* docking = new QGridLayout(client);
+    docking->setContentsMargins(0, 0, 0, 0);
+    docking->setSpacing(0);
+    docking->addWidget(picture1, 0, 0);
+    docking->addWidget(m_mdiArea, 0, 1);
+    docking->addWidget(picture2, 1, 0, 1, 2);
+    setCentralWidget(client);
+
+    setTabOrder(picture1, m_selector->firstInTabOrder());
+    setTabOrder(m_selector->lastInTabOrder(), picture2);
+
+    createActions();
+
+    resize(twipsToPixels(kClientWidth),
+           twipsToPixels(kClientHeight) + menuBar()->sizeHint().height());
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                    screen()->availableGeometry()));
+
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    m_timer1.setInterval(1000);
+    connect(&m_timer1, &QTimer::timeout, this, &A::timer1Tick);
+    m_timer1.start();
+}
+
+QWidget* A::createPicture1()
+{
+    QWidget* picture1 = createPanel("Picture1", nullptr);
+    picture1->setFixedWidth(twipsToPixels(kPicture1Width));
+
+    // Created back to front: a control created later lies in front.
+    auto* frame1 = new QGroupBox(QStringLiteral("Current Object"), picture1);
+    toolkit::place(frame1, "Frame1", kFrame1);
+    m_obj = new QLabel(QStringLiteral("<NONE>"), frame1);
+    toolkit::place(m_obj, "obj", kObj);
+    m_obj->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_obj->setWordWrap(true);
+
+    m_selector = new ColourSelector(picture1);
+    toolkit::place(m_selector, "Frame2", kFrame2);
+
+    // The client's fixed colour lines, kept where the design keeps them:
+    // hidden, locked, and never written. Save takes the same lines.
+    auto* fixedLines = new QPlainTextEdit(picture1);
+    toolkit::place(fixedLines, "Default", kDefault);
+    fixedLines->setPlainText(
+        QString::fromLatin1(SchemeFile::FixedLines.data(), qsizetype(SchemeFile::FixedLines.size())));
+    fixedLines->setReadOnly(true);
+    fixedLines->setLineWrapMode(QPlainTextEdit::NoWrap);
+    fixedLines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    fixedLines->hide();
+    return picture1;
+}
+
+QWidget* A::createPicture2()
+{
+    QWidget* picture2 = createPanel("Picture2", nullptr);
+    picture2->setFixedHeight(twipsToPixels(kPicture2Height));
+
+    auto* label1 = new QLabel(QStringLiteral("Made By Brisko (TWNQ)"), picture2);
+    toolkit::place(label1, "Label1", kLabel1);
+    label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label1->setForegroundRole(QPalette::Highlight);
+    return picture2;
+}
+
+void A::createActions()
+{
+    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMenu->setObjectName(QStringLiteral("fmnu"));
+
+    QAction* saveAct = fileMenu->addAction(QStringLiteral("&Save"), this, &A::save);
+    saveAct->setObjectName(QStringLiteral("fmnus"));
+
+    QAction* aboutAct = fileMenu->addAction(QStringLiteral("&About"), this, &A::about);
+    aboutAct->setObjectName(QStringLiteral("fmnuA"));
+
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("mnusep"));
+
+    QAction* exitAct = fileMenu->addAction(QStringLiteral("&Exit"), this, [this] { m_runtime.end(); });
+    exitAct->setObjectName(QStringLiteral("fmnue"));
+}
+
+void A::showDesignView(toolkit::DesignSurface* view)
+{
+    m_designView = view;
+    m_mdiArea->addSubWindow(view);
+    view->show();
+    // The view is wider than the area at the window's design size; Qt would
+    // shift it left to fit and hide its left edge. It belongs at the top-left
+    // corner, with the scroll bars reaching the rest.
+    view->move(0, 0);
+}
+
+void A::showSelection(const QString& regionName, const QString& red, const QString& green,
+                      const QString& blue)
+{
+    m_obj->setText(regionName);
+    m_selector->load(red, green, blue);
+}
+
+// The one path from the channel boxes onward. Until a region is selected it
+// only tidies the boxes and paints the swatch.
+void A::timer1Tick()
+{
+    const std::uint32_t colour = m_selector->refresh();
+    if (!m_scheme.hasSelection())
+        return;
+    if (m_designView)
+        m_designView->paintSlot(m_scheme.CurrentObject, colour);
+    m_scheme.storeSelected(colour);
+}
+
+void A::save()
+{
+    SaveCommand::run(m_scheme, m_runtime);
+}
+
+void A::about()
+{
+    m_runtime.showMessage(toolkit::Runtime::Icon::Information,
+                          QStringLiteral("Veskoro Designer - About"),
+                          QStringLiteral("Made by:\nBrisko (TWNQ)\n----------\n"
+                                         "This is a demonstration only"));
+}

@@ -1,0 +1,150 @@
+#include "colourselector.h"
+
+#include "math.h"
+#include "shape.h"
+#include "twips.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+using toolkit::Twips;
+
+struct Row {
+    const char* chip;
+    const char* box;
+    const char* minus;
+    const char* plus;
+    int top;
+    std::uint32_t chipColour;
+    const char* boxLabel;
+    const char* minusLabel;
+    const char* plusLabel;
+};
+
+// The three rows share their columns: chip, box, minus button, plus button.
+// The box overlaps the minus button by one pixel, and the minus button the
+// plus button; the later control lies in front. The labels are what a screen
+// reader announces; nothing drawn shows them.
+constexpr Row kRows[] = {
+    {"Shape1", "R", "Command2", "Command3", 360, Math::Rgb(255, 0, 0),
+     "Red channel", "Decrease red", "Increase red"},
+    {"Shape2", "G", "Command4", "Command5", 840, Math::Rgb(0, 255, 0),
+     "Green channel", "Decrease green", "Increase green"},
+    {"Shape3", "B", "Command6", "Command7", 1320, Math::Rgb(0, 0, 255),
+     "Blue channel", "Decrease blue", "Increase blue"},
+};
+
+// Left, Top, Width, Height in twips, inside the frame.
+constexpr Twips chipAt(int top) { return {120, top, 255, 255}; }
+constexpr Twips boxAt(int top) { return {480, top, 375, 285}; }
+constexpr Twips minusAt(int top) { return {840, top, 255, 255}; }
+constexpr Twips plusAt(int top) { return {1080, top, 255, 255}; }
+constexpr Twips kMix{120, 1800, 1215, 255};
+
+// Only the first two characters of a channel text count, and a one-character
+// text reads the same as itself, so two characters are all the model needs.
+// Only ASCII can be a digit; anything else is passed on as a non-digit.
+std::string channelText(const QLineEdit* box)
+{
+    const QString text = box->text();
+    std::string channel;
+    for (qsizetype i = 0, n = std::min<qsizetype>(text.size(), 2); i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        channel += c < 0x80 ? char(c) : '?';
+    }
+    return channel;
+}
+
+QPushButton* makeButton(const char* caption, const char* accessibleName, QWidget* parent)
+{
+    auto* button = new QPushButton(QLatin1String(caption), parent);
+    button->setAccessibleName(QLatin1String(accessibleName));
+    // Holding the button down keeps stepping; a single click steps once.
+    button->setAutoRepeat(true);
+    return button;
+}
+
+} // namespace
+
+ColourSelector::ColourSelector(QWidget* parent)
+    : QGroupBox(QStringLiteral("Colour Selector"), parent)
+{
+    // Created back to front: a control created later lies in front.
+    for (const Row& row : kRows) {
+        auto* chip = new toolkit::Shape(row.chipColour, toolkit::Shape::Outline::Drawn, this);
+        toolkit::place(chip, row.chip, chipAt(row.top));
+    }
+    m_mix = new toolkit::Shape(Math::Rgb(255, 0, 0), toolkit::Shape::Outline::Drawn, this);
+    toolkit::place(m_mix, "Mix", kMix);
+
+    for (int channel = Red; channel < ChannelCount; ++channel) {
+        const Row& row = kRows[channel];
+        m_boxes[channel] = new QLineEdit(QStringLiteral("00"), this);
+        toolkit::place(m_boxes[channel], row.box, boxAt(row.top));
+        m_boxes[channel]->setAccessibleName(QLatin1String(row.boxLabel));
+    }
+    for (int channel = Red; channel < ChannelCount; ++channel) {
+        const Row& row = kRows[channel];
+        m_minus[channel] = makeButton("-", row.minusLabel, this);
+        toolkit::place(m_minus[channel], row.minus, minusAt(row.top));
+        m_plus[channel] = makeButton("+", row.plusLabel, this);
+        toolkit::place(m_plus[channel], row.plus, plusAt(row.top));
+
+        const auto which = Channel(channel);
+        connect(m_minus[channel], &QPushButton::clicked, this, [this, which] { step(which, -1); });
+        connect(m_plus[channel], &QPushButton::clicked, this, [this, which] { step(which, +1); });
+    }
+
+    // The keyboard goes through the boxes, then the buttons row by row.
+    QWidget* const chain[] = {m_boxes[Red], m_boxes[Green], m_boxes[Blue],
+                              m_minus[Red], m_plus[Red],    m_minus[Green],
+                              m_plus[Green], m_minus[Blue], m_plus[Blue]};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        setTabOrder(chain[i - 1], chain[i]);
+}
+
+void ColourSelector::load(const QString& red, const QString& green, const QString& blue)
+{
+    m_boxes[Red]->setText(red);
+    m_boxes[Green]->setText(green);
+    m_boxes[Blue]->setText(blue);
+}
+
+std::uint32_t ColourSelector::refresh()
+{
+    for (QLineEdit* box : m_boxes) {
+        if (box->text().size() == 1)
+            box->setText(QLatin1Char('0') + box->text());
+    }
+    const std::uint32_t colour = Math::PackColour(channelText(m_boxes[Red]),
+                                                  channelText(m_boxes[Green]),
+                                                  channelText(m_boxes[Blue]));
+    m_mix->setFillColour(colour);
+    return colour;
+}
+
+QWidget* ColourSelector::firstInTabOrder() const
+{
+    return m_boxes[Red];
+}
+
+QWidget* ColourSelector::lastInTabOrder() const
+{
+    return m_plus[Blue];
+}
+
+// The new text has no leading zero (16 minus one gives "F"); the next tick
+// widens it, and a further click reads it correctly before then.
+void ColourSelector::step(Channel channel, int delta)
+{
+    QLineEdit* box = m_boxes[channel];
+    std::string text = channelText(box);
+    const int value = Math::HexToDec(text) + delta;
+    if (value >= 0 && value <= 255)
+        box->setText(QString::fromStdString(Math::FormatChannel(value)));
+}

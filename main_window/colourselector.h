@@ -1,0 +1,45 @@
+#pragma once
+
+// The "Colour Selector" frame: one row per channel (a colour chip, the
+// channel box, a minus and a plus button) and the preview swatch Mix. The
+// boxes hold whatever the user typed; the buttons step a box by one; the
+// refresh tick reads the three boxes into one packed colour and shows it.
+
+#include <QGroupBox>
+
+#include <array>
+#include <cstdint>
+
+class QLineEdit;
+class QPushButton;
+
+namespace toolkit {
+class Shape;
+}
+
+class ColourSelector : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit ColourSelector(QWidget* parent);
+
+    // Loads the three channel texts into the boxes, as they stand.
+    void load(const QString& red, const QString& green, const QString& blue);
+
+    // Gives one-character boxes their leading zero, paints Mix with the
+    // colour the boxes hold and returns that colour.
+    std::uint32_t refresh();
+
+    // The first and last boxes and buttons, for the window's tab chain.
+    QWidget* firstInTabOrder() const;
+    QWidget* lastInTabOrder() const;
+
+private:
+    enum Channel { Red, Green, Blue, ChannelCount };
+
+    void step(Channel channel, int delta);
+
+    std::array<QLineEdit*, ChannelCount> m_boxes{};
+    std::array<QPushButton*, ChannelCount> m_minus{};
+    std::array<QPushButton*, ChannelCount> m_plus{};
+    toolkit::Shape* m_mix = nullptr;
+};

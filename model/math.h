@@ -1,0 +1,52 @@
+#pragma once
+
+// Colours travel through the tool as text: a channel is two hexadecimal
+// digits ("C6"), a colour is three channels joined red first ("C6D6FD").
+// The shapes want a packed value instead, red + 256 * green + 65536 * blue.
+// These routines convert between the three forms.
+
+#include <cstdint>
+#include <string>
+
+namespace Math {
+
+struct ChannelTexts {
+    std::string red;
+    std::string green;
+    std::string blue;
+};
+
+// Reads a channel text as a number from 0 to 255. A one-character text is
+// read as if it had a leading zero, and the caller's text is widened to
+// match; only the first two characters count, and any character that is not
+// a hexadecimal digit counts 0.
+std::int16_t HexToDec(std::string& text);
+
+// Upper-case hexadecimal without leading zeros: 0 gives "0", 171 gives "AB".
+std::string FormatChannel(int value);
+
+// Always two upper-case digits: 10 gives "0A".
+std::string TwoDigitChannel(int value);
+
+std::string ComposeColour(const ChannelTexts& channels);
+
+// The first two, the third and fourth, and the last two characters, each as
+// far as the text reaches.
+ChannelTexts DecomposeColour(const std::string& colour);
+
+constexpr std::uint32_t Rgb(int red, int green, int blue)
+{
+    return std::uint32_t(red) | std::uint32_t(green) << 8 | std::uint32_t(blue) << 16;
+}
+
+constexpr int Red(std::uint32_t packed) { return int(packed & 0xFF); }
+constexpr int Green(std::uint32_t packed) { return int(packed >> 8 & 0xFF); }
+constexpr int Blue(std::uint32_t packed) { return int(packed >> 16 & 0xFF); }
+
+// Takes copies, so the caller's texts are never widened.
+std::uint32_t PackColour(std::string red, std::string green, std::string blue);
+
+// The canonical colour text of a packed colour: six upper-case digits.
+std::string ColourText(std::uint32_t packed);
+
+} // namespace Math

@@ -1,0 +1,49 @@
+#pragma once
+
+// The program's runtime services, as a test sees them: files go to a fresh
+// temporary directory, message boxes are recorded instead of shown, and a
+// request to end the program is counted. File output is the real one.
+
+#include "runtime.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QVector>
+
+class FakeRuntime : public toolkit::Runtime {
+public:
+    struct Message {
+        Icon icon;
+        QString title;
+        QString text;
+    };
+
+    QString applicationDirectory() const override { return m_directory.path(); }
+
+    void showMessage(Icon icon, const QString& title, const QString& text) override
+    {
+        messages.append({icon, title, text});
+    }
+
+    void end() override { ++endRequests; }
+
+    QString schemePath() const { return QDir(m_directory.path()).filePath(QStringLiteral("colors.DAT")); }
+
+    QByteArray savedScheme() const
+    {
+        QFile file(schemePath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QStringList directoryEntries() const
+    {
+        return QDir(m_directory.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    QVector<Message> messages;
+    int endRequests = 0;
+
+private:
+    QTemporaryDir m_directory;
+};

@@ -1,0 +1,218 @@
+#include "clicktarget.h"
+#include "runtime.h"
+#include "shape.h"
+#include "twips.h"
+
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Makes every file write beyond `bytes` fail for as long as it lives, the way
+// a full disk would; the signal the kernel sends with the failure is ignored.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_previousHandler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_previousHandler)(int) = nullptr;
+};
+
+} // namespace
+
+class TestToolkit : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void twipsToPixels();
+    void shapeDrawsFillAndOutline();
+    void shapeRepaintsOnlyOnRealChange();
+    void clickTargetReportsItsIndexAndDrawsNothing();
+    void atomicWriteReplacesWhole();
+    void failedWriteLeavesTheOldFileAndSaysWhy();
+    void failedWriteIntoMissingOrBlockedPath();
+};
+
+void TestToolkit::twipsToPixels()
+{
+    QCOMPARE(toolkit::twipsToPixels(15), 1);
+    QCOMPARE(toolkit::twipsToPixels(10230), 682);
+    QCOMPARE(toolkit::toPixels({-120, -120, 9015, 6015}), QRect(-8, -8, 601, 401));
+
+    QWidget widget;
+    toolkit::place(&widget, "Mix", {120, 1800, 1215, 255});
+    QCOMPARE(widget.objectName(), QStringLiteral("Mix"));
+    QCOMPARE(widget.geometry(), QRect(8, 120, 81, 17));
+}
+
+void TestToolkit::shapeDrawsFillAndOutline()
+{
+    QWidget host;
+    host.resize(100, 100);
+    toolkit::Shape outlined(0x0000FF, toolkit::Shape::Outline::Drawn, &host);
+    outlined.setGeometry(0, 0, 40, 40);
+    toolkit::Shape bare(0x00FF00, toolkit::Shape::Outline::None, &host);
+    bare.setGeometry(50, 0, 40, 40);
+
+    QImage image = host.grab().toImage();
+    QCOMPARE(image.pixelColor(20, 20), QColor(255, 0, 0));
+    QCOMPARE(image.pixelColor(0, 20), host.palette().color(QPalette::WindowText));
+    QCOMPARE(image.pixelColor(70, 20), QColor(0, 255, 0));
+    QCOMPARE(image.pixelColor(50, 20), QColor(0, 255, 0));
+
+    outlined.setBorderColour(0x563412);
+    bare.setBorderColour(0x563412);
+    image = host.grab().toImage();
+    QCOMPARE(image.pixelColor(39, 20), QColor(0x12, 0x34, 0x56));
+    QCOMPARE(image.pixelColor(20, 20), QColor(255, 0, 0));
+    QCOMPARE(image.pixelColor(50, 20), QColor(0, 255, 0));
+    QCOMPARE(bare.borderColour(), QColor(0x12, 0x34, 0x56));
+}
+
+void TestToolkit::shapeRepaintsOnlyOnRealChange()
+{
+    QWidget host;
+    host.resize(100, 100);
+    toolkit::Shape shape(0xFFFFFF, toolkit::Shape::Outline::Drawn, &host);
+    shape.setGeometry(10, 10, 50, 50);
+    toolkit::Shape bare(0xFFFFFF, toolkit::Shape::Outline::None, &host);
+    bare.setGeometry(60, 10, 30, 30);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    PaintCounter paints(&shape);
+    PaintCounter barePaints(&bare);
+
+    shape.setFillColour(0xFFFFFF);
+    shape.setBorderColour(0x000000); // the default outline is already black
+    bare.setBorderColour(0x123456);  // no outline to show it
+    QCoreApplication::processEvents();
+    QCOMPARE(paints.count, 0);
+    QCOMPARE(barePaints.count, 0);
+
+    shape.setFillColour(0x010101);
+    QTRY_COMPARE(paints.count, 1);
+    shape.setBorderColour(0x0000FF);
+    QTRY_COMPARE(paints.count, 2);
+    shape.setBorderColour(0x0000FF);
+    shape.setFillColour(0x010101);
+    QCoreApplication::processEvents();
+    QCOMPARE(paints.count, 2);
+}
+
+void TestToolkit::clickTargetReportsItsIndexAndDrawsNothing()
+{
+    QWidget host;
+    host.resize(100, 100);
+    toolkit::Shape under(0x0000FF, toolkit::Shape::Outline::None, &host);
+    under.setGeometry(0, 0, 100, 100);
+    toolkit::ClickTarget target(3, &host);
+    target.setGeometry(10, 10, 50, 50);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+
+    QCOMPARE(host.grab().toImage().pixelColor(30, 30), QColor(255, 0, 0));
+
+    QSignalSpy clicks(&target, &toolkit::ClickTarget::clicked);
+    QTest::mouseClick(&target, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(clicks.takeFirst().at(0).toInt(), 3);
+
+    QTest::mouseClick(&target, Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mousePress(&target, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(&target, Qt::LeftButton, {}, QPoint(80, 5)); // let go outside
+    QCOMPARE(clicks.count(), 0);
+}
+
+void TestToolkit::atomicWriteReplacesWhole()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("colors.DAT"));
+    writeFile(path, QByteArray(5000, 'x'));
+
+    const QByteArray bytes("#FFFFFF ; background\r\n\xA9\r\n");
+    QCOMPARE(toolkit::writeFileAtomically(path, bytes), QString());
+    QCOMPARE(readAll(path), bytes);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"colors.DAT"});
+}
+
+void TestToolkit::failedWriteLeavesTheOldFileAndSaysWhy()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("colors.DAT"));
+    const QByteArray old("the old scheme\r\n");
+    writeFile(path, old);
+
+    QString error;
+    {
+        const FileSizeLimit limit(64);
+        error = toolkit::writeFileAtomically(path, QByteArray(4096, 'y'));
+    }
+    QVERIFY2(error.contains(QStringLiteral("too large"), Qt::CaseInsensitive), qPrintable(error));
+    QCOMPARE(readAll(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"colors.DAT"});
+}
+
+void TestToolkit::failedWriteIntoMissingOrBlockedPath()
+{
+    QTemporaryDir dir;
+
+    const QString missing = dir.filePath(QStringLiteral("gone/colors.DAT"));
+    QVERIFY(!toolkit::writeFileAtomically(missing, "x").isEmpty());
+    QVERIFY(!QFile::exists(missing));
+
+    // A directory where the file should go is left as it stands, contents and all.
+    const QString blocked = dir.filePath(QStringLiteral("colors.DAT"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("colors.DAT")));
+    writeFile(blocked + QStringLiteral("/inside"), "kept");
+    const QString error = toolkit::writeFileAtomically(blocked, "x");
+    QVERIFY2(error.contains(QStringLiteral("directory"), Qt::CaseInsensitive), qPrintable(error));
+    QVERIFY(QFileInfo(blocked).isDir());
+    QCOMPARE(readAll(blocked + QStringLiteral("/inside")), QByteArray("kept"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"colors.DAT"});
+}
+
+QTEST_MAIN(TestToolkit)
+#include "tst_toolkit.moc"

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+#include <cstdint>
+
+namespace toolkit {
+
+// A rectangle filled solid, with an optional one-pixel outline drawn on its
+// edge. Colours are packed values (red + 256 * green + 65536 * blue). Until an
+// outline colour is set the outline follows the palette's window-text colour.
+// Setting a colour it already has costs nothing: no repaint is scheduled.
+class Shape : public QWidget {
+    Q_OBJECT
+public:
+    enum class Outline { Drawn, None };
+
+    explicit Shape(std::uint32_t fillColour, Outline outline, QWidget* parent);
+
+    void setFillColour(std::uint32_t packed);
+    void setBorderColour(std::uint32_t packed);
+
+    QColor fillColour() const { return m_fill; }
+    QColor borderColour() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor m_fill;
+    QColor m_border;
+    Outline m_outline = Outline::Drawn;
+};
+
+QColor toColor(std::uint32_t packed);
+
+} // namespace toolkit

@@ -1,0 +1,37 @@
+#pragma once
+
+// Every position in the two windows is fixed by design in twips, 15 to a
+// device-independent pixel; Qt's device-pixel ratio takes care of high-DPI
+// screens from there.
+
+#include <QRect>
+
+class QWidget;
+
+namespace toolkit {
+
+constexpr int kTwipsPerPixel = 15;
+
+constexpr int twipsToPixels(int twips)
+{
+    return twips / kTwipsPerPixel;
+}
+
+// Left, Top, Width, Height from the top-left corner of the container.
+struct Twips {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+constexpr QRect toPixels(const Twips& rect)
+{
+    return {twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
+            twipsToPixels(rect.height)};
+}
+
+// Names a control after its design name and puts it at its design rectangle.
+void place(QWidget* control, const char* name, const Twips& rect);
+
+} // namespace toolkit
