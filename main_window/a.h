@@ -51,5 +51,5 @@ private:
     ColourSelector* m_selector = nullptr;
     QLabel* m_obj = nullptr;
     toolkit::DesignSurface* m_designView = nullptr;
-    QTimer m_timer1;
+    QTimer m_timer1{this};
 };

@@ -1,4 +1,288 @@
+#include "a.h"
+#include "declarations.h"
+#include "fakeruntime.h"
+#include "shape.h"
+
 #include <QtTest>
-class Placeholder : public QObject { Q_OBJECT };
-QTEST_GUILESS_MAIN(Placeholder)
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <memory>
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void layoutFollowsTheDesign_data();
+    void layoutFollowsTheDesign();
+    void designTimeState();
+    void menu();
+    void keyboardOrder();
+    void stepping_data();
+    void stepping();
+    void holdingAButtonKeepsStepping();
+    void tickWidensTheBoxesAndPaintsTheSwatch();
+    void aboutChangesNothing();
+    void exitEndsWithoutSavingOrAsking();
+    void saveFromTheMenu();
+    void closingTheWindowEndsTheProgram();
+
+private:
+    template <class T = QWidget>
+    T* control(const char* name) const
+    {
+        T* found = m_window->findChild<T*>(QLatin1String(name));
+        if (!found)
+            qFatal("no control named %s", name);
+        return found;
+    }
+    QColor swatchColour() const
+    {
+        auto* mix = control("Mix");
+        return mix->grab().toImage().pixelColor(mix->width() / 2, mix->height() / 2);
+    }
+    QAction* action(const char* name) const { return control<QAction>(name); }
+
+    std::unique_ptr<FakeRuntime> m_runtime;
+    std::unique_ptr<Declarations> m_scheme;
+    std::unique_ptr<A> m_window;
+};
+
+void TestMainWindow::init()
+{
+    m_runtime = std::make_unique<FakeRuntime>();
+    m_scheme = std::make_unique<Declarations>();
+    m_window = std::make_unique<A>(*m_scheme, *m_runtime);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestMainWindow::cleanup()
+{
+    m_window.reset();
+    m_scheme.reset();
+    m_runtime.reset();
+}
+
+void TestMainWindow::layoutFollowsTheDesign_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("pixels");
+
+    // Twips / 15, relative to each control's container.
+    QTest::newRow("Picture1") << "Picture1" << QRect(0, 0, 119, 436);
+    QTest::newRow("Picture2") << "Picture2" << QRect(0, 436, 682, 16);
+    QTest::newRow("Frame1") << "Frame1" << QRect(8, 8, 97, 57);
+    QTest::newRow("obj") << "obj" << QRect(16, 16, 65, 33);
+    QTest::newRow("Frame2") << "Frame2" << QRect(8, 72, 97, 145);
+    QTest::newRow("Shape1") << "Shape1" << QRect(8, 24, 17, 17);
+    QTest::newRow("R") << "R" << QRect(32, 24, 25, 19);
+    QTest::newRow("Command2") << "Command2" << QRect(56, 24, 17, 17);
+    QTest::newRow("Command3") << "Command3" << QRect(72, 24, 17, 17);
+    QTest::newRow("G") << "G" << QRect(32, 56, 25, 19);
+    QTest::newRow("Shape3") << "Shape3" << QRect(8, 88, 17, 17);
+    QTest::newRow("Command7") << "Command7" << QRect(72, 88, 17, 17);
+    QTest::newRow("Mix") << "Mix" << QRect(8, 120, 81, 17);
+    QTest::newRow("Default") << "Default" << QRect(8, 232, 97, 129);
+    QTest::newRow("Label1") << "Label1" << QRect(288, 0, 121, 25);
+}
+
+void TestMainWindow::layoutFollowsTheDesign()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, pixels);
+    QCOMPARE(control(name.toLatin1().constData())->geometry(), pixels);
+
+    // The client area below the menu bar, and the child-window area it leaves.
+    QCOMPARE(m_window->centralWidget()->size(), QSize(682, 452));
+    QCOMPARE(m_window->findChild<QMdiArea*>()->geometry(), QRect(119, 0, 563, 436));
+}
+
+void TestMainWindow::designTimeState()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Veskoro Colour  Designer"));
+    QCOMPARE(m_window->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+    QCOMPARE(control<QGroupBox>("Frame1")->title(), QStringLiteral("Current Object"));
+    QCOMPARE(control<QGroupBox>("Frame2")->title(), QStringLiteral("Colour Selector"));
+    QCOMPARE(control<QLabel>("obj")->text(), QStringLiteral("<NONE>"));
+    QCOMPARE(control<QLabel>("Label1")->text(), QStringLiteral("Made By Brisko (TWNQ)"));
+    for (const char* box : {"R", "G", "B"})
+        QCOMPARE(control<QLineEdit>(box)->text(), QStringLiteral("00"));
+    QCOMPARE(control<QPushButton>("Command2")->text(), QStringLiteral("-"));
+    QCOMPARE(control<QPushButton>("Command7")->text(), QStringLiteral("+"));
+    QCOMPARE(control("R")->accessibleName(), QStringLiteral("Red channel"));
+    QCOMPARE(control("Command6")->accessibleName(), QStringLiteral("Decrease blue"));
+
+    QCOMPARE(swatchColour(), QColor(255, 0, 0));
+    const auto chip = [this](const char* name) {
+        return control(name)->grab().toImage().pixelColor(8, 8);
+    };
+    QCOMPARE(chip("Shape1"), QColor(255, 0, 0));
+    QCOMPARE(chip("Shape2"), QColor(0, 255, 0));
+    QCOMPARE(chip("Shape3"), QColor(0, 0, 255));
+
+    auto* fixedLines = control<QPlainTextEdit>("Default");
+    QVERIFY(!fixedLines->isVisible());
+    QVERIFY(fixedLines->isReadOnly());
+    QCOMPARE(fixedLines->toPlainText().split(u'\n').first(), QStringLiteral("#C6D6FD ; main text color"));
+    QCOMPARE(fixedLines->toPlainText().count(u'\n'), 8);
+
+    auto* timer1 = control<QTimer>("Timer1");
+    QCOMPARE(timer1->interval(), 1000);
+    QVERIFY(timer1->isActive());
+}
+
+void TestMainWindow::menu()
+{
+    const QList<QAction*> bar = m_window->menuBar()->actions();
+    QCOMPARE(bar.size(), 1);
+    QCOMPARE(bar[0]->text(), QStringLiteral("&File"));
+    QCOMPARE(bar[0]->menu()->objectName(), QStringLiteral("fmnu"));
+
+    QStringList items;
+    for (QAction* item : bar[0]->menu()->actions()) {
+        items << item->objectName() + u'=' + item->text();
+        QVERIFY(item->shortcut().isEmpty());
+        QCOMPARE(item->isSeparator(), item->objectName() == QStringLiteral("mnusep"));
+    }
+    QCOMPARE(items, (QStringList{"fmnus=&Save", "fmnuA=&About", "mnusep=", "fmnue=&Exit"}));
+}
+
+void TestMainWindow::keyboardOrder()
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    control("Picture1")->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, (QStringList{"R", "G", "B", "Command2", "Command3", "Command4", "Command5",
+                                   "Command6", "Command7", "Picture2"}));
+}
+
+void TestMainWindow::stepping_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("afterTick");
+
+    QTest::newRow("FF plus stays") << "R" << "FF" << "Command3" << "FF" << "FF";
+    QTest::newRow("00 minus stays") << "R" << "00" << "Command2" << "00" << "00";
+    QTest::newRow("0 minus stays") << "R" << "0" << "Command2" << "0" << "00";
+    QTest::newRow("10 minus gives F") << "R" << "10" << "Command2" << "F" << "0F";
+    QTest::newRow("0F plus gives 10") << "R" << "0F" << "Command3" << "10" << "10";
+    QTest::newRow("09 plus gives A") << "G" << "09" << "Command5" << "A" << "0A";
+    QTest::newRow("lower-case ff minus") << "G" << "ff" << "Command4" << "FE" << "FE";
+    QTest::newRow("lower-case ff plus stays") << "G" << "ff" << "Command5" << "ff" << "ff";
+    QTest::newRow("G7 plus reads 7") << "B" << "G7" << "Command7" << "8" << "08";
+    QTest::newRow("1FF plus reads 1F") << "B" << "1FF" << "Command7" << "20" << "20";
+    QTest::newRow("empty plus") << "B" << "" << "Command7" << "1" << "01";
+    QTest::newRow("C6 minus") << "B" << "C6" << "Command6" << "C5" << "C5";
+}
+
+void TestMainWindow::stepping()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, before);
+    QFETCH(QString, button);
+    QFETCH(QString, after);
+    QFETCH(QString, afterTick);
+
+    auto* edit = control<QLineEdit>(box.toLatin1().constData());
+    edit->setText(before);
+    QTest::mouseClick(control(button.toLatin1().constData()), Qt::LeftButton);
+    QCOMPARE(edit->text(), after);
+    m_window->timer1Tick();
+    QCOMPARE(edit->text(), afterTick);
+}
+
+void TestMainWindow::holdingAButtonKeepsStepping()
+{
+    auto* plus = control("Command3");
+    QTest::mousePress(plus, Qt::LeftButton);
+    QTRY_VERIFY(control<QLineEdit>("R")->text().toInt(nullptr, 16) >= 3);
+    QTest::mouseRelease(plus, Qt::LeftButton);
+}
+
+void TestMainWindow::tickWidensTheBoxesAndPaintsTheSwatch()
+{
+    const auto slots = m_scheme->SchemeColour;
+    m_window->timer1Tick();
+    QCOMPARE(swatchColour(), QColor(0, 0, 0));
+
+    control<QLineEdit>("R")->setText(QStringLiteral("A"));
+    control<QLineEdit>("G")->setText(QString());
+    control<QLineEdit>("B")->setText(QStringLiteral("1FF"));
+    m_window->timer1Tick();
+    QCOMPARE(control<QLineEdit>("R")->text(), QStringLiteral("0A"));
+    QCOMPARE(control<QLineEdit>("G")->text(), QString());
+    QCOMPARE(control<QLineEdit>("B")->text(), QStringLiteral("1FF"));
+    QCOMPARE(swatchColour(), QColor(10, 0, 31));
+
+    // With no region selected, no slot is touched.
+    QCOMPARE(m_scheme->CurrentObject, std::int16_t(-1));
+    QCOMPARE(m_scheme->SchemeColour, slots);
+}
+
+void TestMainWindow::aboutChangesNothing()
+{
+    m_window->showSelection(QStringLiteral("Borders"), QStringLiteral("12"), QStringLiteral("34"),
+                            QStringLiteral("5"));
+    const auto slots = m_scheme->SchemeColour;
+    action("fmnuA")->trigger();
+
+    QCOMPARE(m_runtime->messages.size(), 1);
+    const FakeRuntime::Message& about = m_runtime->messages[0];
+    QCOMPARE(about.icon, toolkit::Runtime::Icon::Information);
+    QCOMPARE(about.title, QStringLiteral("Veskoro Designer - About"));
+    QCOMPARE(about.text.split(u'\n'),
+             (QStringList{"Made by:", "Brisko (TWNQ)", "----------", "This is a demonstration only"}));
+    QCOMPARE(m_scheme->SchemeColour, slots);
+    QCOMPARE(m_scheme->CurrentObject, std::int16_t(-1));
+    QCOMPARE(control<QLineEdit>("B")->text(), QStringLiteral("5"));
+    QCOMPARE(control<QLabel>("obj")->text(), QStringLiteral("Borders"));
+}
+
+void TestMainWindow::exitEndsWithoutSavingOrAsking()
+{
+    action("fmnue")->trigger();
+    QCOMPARE(m_runtime->endRequests, 1);
+    QVERIFY(m_runtime->messages.isEmpty());
+    QVERIFY(m_runtime->directoryEntries().isEmpty());
+}
+
+void TestMainWindow::saveFromTheMenu()
+{
+    action("fmnus")->trigger();
+    QCOMPARE(m_runtime->savedScheme().count("\r\n"), 14);
+    QCOMPARE(m_runtime->messages.size(), 1);
+    QCOMPARE(m_runtime->messages[0].title, QStringLiteral("Veskoro Designer"));
+}
+
+void TestMainWindow::closingTheWindowEndsTheProgram()
+{
+    // The event loop ends by itself once the window closes; if it did not,
+    // the guard would end it with a failure code instead of hanging.
+    QTimer::singleShot(0, m_window.get(), &QWidget::close);
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    guard.start(30000);
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"

@@ -1,12 +1,10 @@
 #include "clicktarget.h"
+#include "filesizelimit.h"
 #include "runtime.h"
 #include "shape.h"
 #include "twips.h"
 
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -37,29 +35,6 @@ void writeFile(const QString& path, const QByteArray& bytes)
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
 }
-
-// Makes every file write beyond `bytes` fail for as long as it lives, the way
-// a full disk would; the signal the kernel sends with the failure is ignored.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_previousHandler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_previousHandler)(int) = nullptr;
-};
 
 } // namespace
 
