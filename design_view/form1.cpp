@@ -100,6 +100,7 @@ Form1::Form1(Declarations& scheme, toolkit::ChannelEditor& editor)
         }
         case Kind::Label: {
             auto* label = new QLabel(QStringLiteral("Border Object"), client);
+            label->setTextFormat(Qt::PlainText);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setWordWrap(true);
             control = label;

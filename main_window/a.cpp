@@ -109,6 +109,7 @@ QWidget* A::createPicture1()
     toolkit::place(frame1, "Frame1", kFrame1);
     m_obj = new QLabel(QStringLiteral("<NONE>"), frame1);
     toolkit::place(m_obj, "obj", kObj);
+    m_obj->setTextFormat(Qt::PlainText); // "<NONE>" is not markup
     m_obj->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_obj->setWordWrap(true);
 
@@ -135,6 +136,7 @@ QWidget* A::createPicture2()
 
     auto* label1 = new QLabel(QStringLiteral("Made By Brisko (TWNQ)"), picture2);
     toolkit::place(label1, "Label1", kLabel1);
+    label1->setTextFormat(Qt::PlainText);
     label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1->setForegroundRole(QPalette::Highlight);
     return picture2;

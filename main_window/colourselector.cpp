@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 namespace {
@@ -87,6 +88,9 @@ ColourSelector::ColourSelector(QWidget* parent)
         m_boxes[channel] = new QLineEdit(QStringLiteral("00"), this);
         toolkit::place(m_boxes[channel], row.box, boxAt(row.top));
         m_boxes[channel]->setAccessibleName(QLatin1String(row.boxLabel));
+        // A channel box takes any text, however long; only its first two
+        // characters are ever read.
+        m_boxes[channel]->setMaxLength(std::numeric_limits<int>::max());
     }
     for (int channel = Red; channel < ChannelCount; ++channel) {
         const Row& row = kRows[channel];

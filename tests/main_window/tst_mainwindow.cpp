@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,7 +26,10 @@ private Q_SLOTS:
     void layoutFollowsTheDesign_data();
     void layoutFollowsTheDesign();
     void designTimeState();
+    void centredAndDocked();
     void menu();
+    void accessLetterOpensTheMenu();
+    void aLongPasteIsKeptWhole();
     void keyboardOrder();
     void stepping_data();
     void stepping();
@@ -141,6 +145,20 @@ void TestMainWindow::designTimeState()
     QVERIFY(timer1->isActive());
 }
 
+void TestMainWindow::centredAndDocked()
+{
+    const QRect screen = m_window->screen()->availableGeometry();
+    QVERIFY(qAbs(m_window->geometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(m_window->geometry().center().y() - screen.center().y()) <= 1);
+
+    // The panels follow the window's edges: the strip spans the whole width,
+    // the left panel fills the height above it.
+    m_window->resize(900, 700);
+    QTRY_COMPARE(control("Picture2")->geometry(),
+                 QRect(0, m_window->centralWidget()->height() - 16, 900, 16));
+    QCOMPARE(control("Picture1")->geometry(), QRect(0, 0, 119, m_window->centralWidget()->height() - 16));
+}
+
 void TestMainWindow::menu()
 {
     const QList<QAction*> bar = m_window->menuBar()->actions();
@@ -155,6 +173,31 @@ void TestMainWindow::menu()
         QCOMPARE(item->isSeparator(), item->objectName() == QStringLiteral("mnusep"));
     }
     QCOMPARE(items, (QStringList{"fmnus=&Save", "fmnuA=&About", "mnusep=", "fmnue=&Exit"}));
+}
+
+void TestMainWindow::accessLetterOpensTheMenu()
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QMenu* file = control<QMenu>("fmnu");
+    QTest::keyClick(m_window.get(), Qt::Key_F, Qt::AltModifier);
+    QTRY_VERIFY(file->isVisible());
+    // Within the menu the access letters choose the item: A is About.
+    QTest::keyClick(file, Qt::Key_A);
+    QTRY_COMPARE(m_runtime->messages.size(), 1);
+    QCOMPARE(m_runtime->messages[0].title, QStringLiteral("Veskoro Designer - About"));
+}
+
+void TestMainWindow::aLongPasteIsKeptWhole()
+{
+    auto* red = control<QLineEdit>("R");
+    const QString pasted = QStringLiteral("7F") + QString(100 * 1024, u'x');
+    QApplication::clipboard()->setText(pasted);
+    red->selectAll();
+    QTest::keyClick(red, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(red->text(), pasted);
+    m_window->timer1Tick();
+    QCOMPARE(swatchColour(), QColor(0x7F, 0, 0));
 }
 
 void TestMainWindow::keyboardOrder()
