@@ -7,7 +7,6 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QLayout>
 
 #include <iterator>
 
@@ -67,16 +66,15 @@ QString regionText(Slot slot)
 
 } // namespace
 
+// A fixed single border: a close box, but no minimise or maximise.
 Form1::Form1(Declarations& scheme, toolkit::ChannelEditor& editor)
-    : m_scheme(scheme)
+    : DesignSurface(nullptr, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                                 | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_scheme(scheme)
     , m_editor(editor)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Quellor Veskoro (Design View)"));
     setWindowIcon(QPixmap(form1_icon));
-    // A fixed single border: a close box, but no minimise or maximise.
-    setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     auto* client = new QWidget;
     client->setFixedSize(toolkit::toPixels(kClient).size());
@@ -120,7 +118,6 @@ Form1::Form1(Declarations& scheme, toolkit::ChannelEditor& editor)
         toolkit::place(control, item->name, item->rect);
     }
     setWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void Form1::paintSlot(int slot, std::uint32_t packed)
@@ -131,6 +128,20 @@ void Form1::paintSlot(int slot, std::uint32_t packed)
         else if (slot == fillSlot)
             shape->setFillColour(packed);
     }
+}
+
+// The caption and the fixed border are set once the window and its children
+// are shown, still before the first frame is painted. QMdiSubWindow elides its
+// caption afresh at every geometry pass, and while the children are shown for
+// the first time there are dozens of them: for this long caption that was a
+// tenth of the start-up time. Only once polished does the frame know its size.
+void Form1::showEvent(QShowEvent* event)
+{
+    if (windowTitle().isEmpty()) {
+        setWindowTitle(QStringLiteral("Quellor Veskoro (Design View)"));
+        setFixedSize(sizeHint());
+    }
+    DesignSurface::showEvent(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

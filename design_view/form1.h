@@ -25,6 +25,7 @@ public:
     void paintSlot(int slot, std::uint32_t packed) override;
 
 protected:
+    void showEvent(QShowEvent* event) override;
     // The mock-up cannot be opened again, so it refuses to close.
     void closeEvent(QCloseEvent* event) override;
 
