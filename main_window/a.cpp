@@ -107,7 +107,8 @@ QWidget* A::createPicture1()
     // Created back to front: a control created later lies in front.
     auto* frame1 = new QGroupBox(QStringLiteral("Current Object"), picture1);
     toolkit::place(frame1, "Frame1", kFrame1);
-    m_obj = new QLabel(QStringLiteral("<NONE>"), frame1);
+    const std::string_view none = Declarations::regionName(Declarations::NoObject);
+    m_obj = new QLabel(QString::fromLatin1(none.data(), qsizetype(none.size())), frame1);
     toolkit::place(m_obj, "obj", kObj);
     m_obj->setTextFormat(Qt::PlainText); // "<NONE>" is not markup
     m_obj->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -1,7 +1,4 @@
-#include "a.h"
-#include "declarations.h"
-#include "fakeruntime.h"
-#include "form1.h"
+#include "designer.h"
 #include "shape.h"
 
 #include <QtTest>
@@ -61,7 +58,7 @@ private:
     {
         const QPoint inClient(x / 15, y / 15);
         QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {},
-                          m_view->widget()->mapTo(m_window.get(), inClient));
+                          m_view->widget()->mapTo(m_window, inClient));
     }
     QColor pixelAt(int x, int y) const
     {
@@ -95,30 +92,26 @@ private:
         return m_view->findChild<toolkit::Shape*>(QLatin1String(name));
     }
 
-    std::unique_ptr<FakeRuntime> m_runtime;
-    std::unique_ptr<Declarations> m_scheme;
-    std::unique_ptr<A> m_window;
+    std::unique_ptr<Designer> m_designer;
+    FakeRuntime* m_runtime = nullptr;
+    Declarations* m_scheme = nullptr;
+    A* m_window = nullptr;
     Form1* m_view = nullptr;
 };
 
 void TestDesignView::init()
 {
-    m_runtime = std::make_unique<FakeRuntime>();
-    m_scheme = std::make_unique<Declarations>();
-    m_window = std::make_unique<A>(*m_scheme, *m_runtime);
-    m_view = new Form1(*m_scheme, *m_window);
-    m_window->showDesignView(m_view);
-    // Large enough for the whole mock-up, its right-hand strip included.
-    m_window->resize(900, 600);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_designer = std::make_unique<Designer>();
+    m_runtime = &m_designer->runtime;
+    m_scheme = &m_designer->scheme;
+    m_window = &m_designer->window;
+    m_view = m_designer->view;
+    QVERIFY(m_designer->exposed());
 }
 
 void TestDesignView::cleanup()
 {
-    m_window.reset();
-    m_scheme.reset();
-    m_runtime.reset();
+    m_designer.reset();
 }
 
 void TestDesignView::designTimeState()

@@ -3,10 +3,7 @@
 // file agree. The seed is printed; QV_SOAK_SEED=N replays a run, and
 // QV_SOAK_EVENTS=N changes its length.
 
-#include "a.h"
-#include "declarations.h"
-#include "fakeruntime.h"
-#include "form1.h"
+#include "designer.h"
 
 #include <QtTest>
 
@@ -67,9 +64,10 @@ private:
     QLineEdit* randomBox() const { return m_boxes[m_random.bounded(3)]; }
 
     mutable QRandomGenerator m_random;
-    std::unique_ptr<FakeRuntime> m_runtime;
-    std::unique_ptr<Declarations> m_scheme;
-    std::unique_ptr<A> m_window;
+    std::unique_ptr<Designer> m_designer;
+    FakeRuntime* m_runtime = nullptr;
+    Declarations* m_scheme = nullptr;
+    A* m_window = nullptr;
     Form1* m_view = nullptr;
     QLineEdit* m_boxes[3] = {};
     QList<QPushButton*> m_buttons;
@@ -88,14 +86,12 @@ void TestSoak::randomEvents()
     qInfo("soak: %d events, seed %u (replay with QV_SOAK_SEED=%u)", events, seed, seed);
     m_random.seed(seed);
 
-    m_runtime = std::make_unique<FakeRuntime>();
-    m_scheme = std::make_unique<Declarations>();
-    m_window = std::make_unique<A>(*m_scheme, *m_runtime);
-    m_view = new Form1(*m_scheme, *m_window);
-    m_window->showDesignView(m_view);
-    m_window->resize(900, 600);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_designer = std::make_unique<Designer>();
+    m_runtime = &m_designer->runtime;
+    m_scheme = &m_designer->scheme;
+    m_window = &m_designer->window;
+    m_view = m_designer->view;
+    QVERIFY(m_designer->exposed());
     const char* names[] = {"R", "G", "B"};
     for (int i = 0; i < 3; ++i)
         m_boxes[i] = m_window->findChild<QLineEdit*>(QLatin1String(names[i]));
@@ -131,7 +127,7 @@ void TestSoak::clickDesignView()
 {
     QWidget* client = m_view->widget();
     const QPoint point(int(m_random.bounded(client->width())), int(m_random.bounded(client->height())));
-    QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, client->mapTo(m_window.get(), point));
+    QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, client->mapTo(m_window, point));
 }
 
 void TestSoak::clickButton()
