@@ -199,6 +199,6 @@ void A::about()
 {
     m_runtime.showMessage(toolkit::Runtime::Icon::Information,
                           QStringLiteral("Veskoro Designer - About"),
-                          QStringLiteral("Made by:\nBrisko (TWNQ)\n----------\n"
+                          QStringLiteral("Made by:\r\nBrisko (TWNQ)\r\n----------\r\n"
                                          "This is a demonstration only"));
 }

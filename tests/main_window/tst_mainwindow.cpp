@@ -291,7 +291,7 @@ void TestMainWindow::aboutChangesNothing()
     const FakeRuntime::Message& about = m_runtime->messages[0];
     QCOMPARE(about.icon, toolkit::Runtime::Icon::Information);
     QCOMPARE(about.title, QStringLiteral("Veskoro Designer - About"));
-    QCOMPARE(about.text.split(u'\n'),
+    QCOMPARE(about.text.split(QStringLiteral("\r\n")),
              (QStringList{"Made by:", "Brisko (TWNQ)", "----------", "This is a demonstration only"}));
     QCOMPARE(m_scheme->SchemeColour, slots);
     QCOMPARE(m_scheme->CurrentObject, std::int16_t(-1));
