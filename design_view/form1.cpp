@@ -2,6 +2,7 @@
 
 #include "channeleditor.h"
 #include "clicktarget.h"
+#include "controls.h"
 #include "shape.h"
 #include "twips.h"
 
@@ -60,8 +61,7 @@ constexpr std::uint32_t kWhite = Math::Rgb(255, 255, 255);
 
 QString regionText(Slot slot)
 {
-    const std::string_view name = Declarations::regionName(slot);
-    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+    return toolkit::text(Declarations::regionName(slot));
 }
 
 } // namespace
@@ -78,10 +78,7 @@ Form1::Form1(Declarations& scheme, toolkit::ChannelEditor& editor)
 
     auto* client = new QWidget;
     client->setFixedSize(toolkit::toPixels(kClient).size());
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    client->setPalette(palette);
-    client->setAutoFillBackground(true);
+    toolkit::fillBackground(client, Qt::white);
 
     // Created back to front: a control created later lies in front.
     for (auto item = std::rbegin(kMockUp); item != std::rend(kMockUp); ++item) {
@@ -90,16 +87,15 @@ Form1::Form1(Declarations& scheme, toolkit::ChannelEditor& editor)
         case Kind::Target: {
             auto* target = new toolkit::ClickTarget(item->index, client);
             const Slot slot = item->slot;
-            target->setAccessibleName(regionText(slot));
-            target->setToolTip(regionText(slot));
+            const QString region = regionText(slot);
+            target->setAccessibleName(region);
+            target->setToolTip(region);
             connect(target, &toolkit::ClickTarget::clicked, this, [this, slot] { select(slot); });
             control = target;
             break;
         }
         case Kind::Label: {
-            auto* label = new QLabel(QStringLiteral("Border Object"), client);
-            label->setTextFormat(Qt::PlainText);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            QLabel* label = toolkit::createLabel(QStringLiteral("Border Object"), client);
             label->setWordWrap(true);
             control = label;
             break;

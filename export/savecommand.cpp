@@ -1,5 +1,6 @@
 #include "savecommand.h"
 
+#include "controls.h"
 #include "runtime.h"
 #include "schemefile.h"
 
@@ -16,8 +17,7 @@ const QString kTitle = QStringLiteral("Veskoro Designer");
 bool run(const Declarations& scheme, toolkit::Runtime& runtime)
 {
     const QString path = QDir::toNativeSeparators(
-        QDir(runtime.applicationDirectory())
-            .filePath(QLatin1String(SchemeFile::FileName.data(), SchemeFile::FileName.size())));
+        QDir(runtime.applicationDirectory()).filePath(toolkit::text(SchemeFile::FileName)));
     const QByteArray bytes = QByteArray::fromStdString(SchemeFile::content(scheme));
 
     const QString failure = runtime.writeTextFile(path, bytes);

@@ -1,6 +1,7 @@
 #include "a.h"
 
 #include "colourselector.h"
+#include "controls.h"
 #include "declarations.h"
 #include "designsurface.h"
 #include "runtime.h"
@@ -42,14 +43,11 @@ constexpr Twips kLabel1 /* Picture2 */ {  4320,     0, 1815,  375}; // taller th
 const QColor kPanelGrey(192, 192, 192);
 const QColor kChildAreaGrey(224, 224, 224);
 
-QWidget* createPanel(const char* name, QWidget* parent)
+QWidget* createPanel(const char* name)
 {
-    auto* panel = new QWidget(parent);
+    auto* panel = new QWidget;
     panel->setObjectName(QLatin1String(name));
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, kPanelGrey);
-    panel->setPalette(palette);
-    panel->setAutoFillBackground(true);
+    toolkit::fillBackground(panel, kPanelGrey);
     // Like every picture box, the panels are stops in the tab chain.
     panel->setFocusPolicy(Qt::TabFocus);
     return panel;
@@ -101,17 +99,15 @@ A::A(Declarations& scheme, toolkit::Runtime& runtime)
 
 QWidget* A::createPicture1()
 {
-    QWidget* picture1 = createPanel("Picture1", nullptr);
+    QWidget* picture1 = createPanel("Picture1");
     picture1->setFixedWidth(twipsToPixels(kPicture1Width));
 
     // Created back to front: a control created later lies in front.
     auto* frame1 = new QGroupBox(QStringLiteral("Current Object"), picture1);
     toolkit::place(frame1, "Frame1", kFrame1);
-    const std::string_view none = Declarations::regionName(Declarations::NoObject);
-    m_obj = new QLabel(QString::fromLatin1(none.data(), qsizetype(none.size())), frame1);
+    m_obj = toolkit::createLabel(toolkit::text(Declarations::regionName(Declarations::NoObject)),
+                                 frame1);
     toolkit::place(m_obj, "obj", kObj);
-    m_obj->setTextFormat(Qt::PlainText); // "<NONE>" is not markup
-    m_obj->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_obj->setWordWrap(true);
 
     m_selector = new ColourSelector(picture1);
@@ -121,8 +117,7 @@ QWidget* A::createPicture1()
     // hidden, locked, and never written. Save takes the same lines.
     auto* fixedLines = new QPlainTextEdit(picture1);
     toolkit::place(fixedLines, "Default", kDefault);
-    fixedLines->setPlainText(
-        QString::fromLatin1(SchemeFile::FixedLines.data(), qsizetype(SchemeFile::FixedLines.size())));
+    fixedLines->setPlainText(toolkit::text(SchemeFile::FixedLines));
     fixedLines->setReadOnly(true);
     fixedLines->setLineWrapMode(QPlainTextEdit::NoWrap);
     fixedLines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -132,13 +127,11 @@ QWidget* A::createPicture1()
 
 QWidget* A::createPicture2()
 {
-    QWidget* picture2 = createPanel("Picture2", nullptr);
+    QWidget* picture2 = createPanel("Picture2");
     picture2->setFixedHeight(twipsToPixels(kPicture2Height));
 
-    auto* label1 = new QLabel(QStringLiteral("Made By Brisko (TWNQ)"), picture2);
+    QLabel* label1 = toolkit::createLabel(QStringLiteral("Made By Brisko (TWNQ)"), picture2);
     toolkit::place(label1, "Label1", kLabel1);
-    label1->setTextFormat(Qt::PlainText);
-    label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1->setForegroundRole(QPalette::Highlight);
     return picture2;
 }

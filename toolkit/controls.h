@@ -1,0 +1,25 @@
+#pragma once
+
+// Small pieces that both windows build their controls from.
+
+#include <QString>
+
+#include <string_view>
+
+class QColor;
+class QLabel;
+class QWidget;
+
+namespace toolkit {
+
+// The model's texts are single-byte; the windows show them as they are.
+QString text(std::string_view singleByte);
+
+// A label as the design draws them: plain text from the top-left corner, on
+// its container's background.
+QLabel* createLabel(const QString& caption, QWidget* parent);
+
+// Fills a container's background with a fixed colour of the design.
+void fillBackground(QWidget* container, const QColor& colour);
+
+} // namespace toolkit
