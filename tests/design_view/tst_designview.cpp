@@ -57,21 +57,21 @@ private:
     void clickAt(int x, int y)
     {
         const QPoint inClient(x / 15, y / 15);
-        QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {},
-                          m_view->widget()->mapTo(m_window, inClient));
+        QTest::mouseClick(m_tool->window.windowHandle(), Qt::LeftButton, {},
+                          m_tool->view->widget()->mapTo(&m_tool->window, inClient));
     }
     QColor pixelAt(int x, int y) const
     {
-        return m_view->widget()->grab().toImage().pixelColor(x / 15, y / 15);
+        return m_tool->view->widget()->grab().toImage().pixelColor(x / 15, y / 15);
     }
     QColor swatch() const
     {
-        auto* mix = m_window->findChild<QWidget*>(QStringLiteral("Mix"));
+        auto* mix = m_tool->window.findChild<QWidget*>(QStringLiteral("Mix"));
         return mix->grab().toImage().pixelColor(mix->width() / 2, mix->height() / 2);
     }
     QLineEdit* box(const char* name) const
     {
-        return m_window->findChild<QLineEdit*>(QLatin1String(name));
+        return m_tool->window.findChild<QLineEdit*>(QLatin1String(name));
     }
     QString boxes() const
     {
@@ -85,46 +85,38 @@ private:
     }
     QString objText() const
     {
-        return m_window->findChild<QLabel*>(QStringLiteral("obj"))->text();
+        return m_tool->window.findChild<QLabel*>(QStringLiteral("obj"))->text();
     }
     toolkit::Shape* shape(const char* name) const
     {
-        return m_view->findChild<toolkit::Shape*>(QLatin1String(name));
+        return m_tool->view->findChild<toolkit::Shape*>(QLatin1String(name));
     }
 
-    std::unique_ptr<Designer> m_designer;
-    FakeRuntime* m_runtime = nullptr;
-    Declarations* m_scheme = nullptr;
-    A* m_window = nullptr;
-    Form1* m_view = nullptr;
+    std::unique_ptr<Designer> m_tool;
 };
 
 void TestDesignView::init()
 {
-    m_designer = std::make_unique<Designer>();
-    m_runtime = &m_designer->runtime;
-    m_scheme = &m_designer->scheme;
-    m_window = &m_designer->window;
-    m_view = m_designer->view;
-    QVERIFY(m_designer->exposed());
+    m_tool = std::make_unique<Designer>();
+    QVERIFY(m_tool->exposed());
 }
 
 void TestDesignView::cleanup()
 {
-    m_designer.reset();
+    m_tool.reset();
 }
 
 void TestDesignView::designTimeState()
 {
-    QCOMPARE(m_view->windowTitle(), QStringLiteral("Quellor Veskoro (Design View)"));
-    QCOMPARE(m_view->widget()->size(), QSize(587, 389));
-    QCOMPARE(m_view->minimumSize(), m_view->maximumSize());
-    QVERIFY(!(m_view->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QVERIFY(m_view->windowFlags() & Qt::WindowCloseButtonHint);
-    QCOMPARE(m_view->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+    QCOMPARE(m_tool->view->windowTitle(), QStringLiteral("Quellor Veskoro (Design View)"));
+    QCOMPARE(m_tool->view->widget()->size(), QSize(587, 389));
+    QCOMPARE(m_tool->view->minimumSize(), m_tool->view->maximumSize());
+    QVERIFY(!(m_tool->view->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(m_tool->view->windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(m_tool->view->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
 
     // Every region white, outlined in the window-text colour but the backdrop.
-    const QColor outline = m_view->palette().color(QPalette::WindowText);
+    const QColor outline = m_tool->view->palette().color(QPalette::WindowText);
     QCOMPARE(pixelAt(4000, 2500), kWhite);
     QCOMPARE(pixelAt(60, 2500), kWhite);
     QCOMPARE(pixelAt(2640, 2500), outline);  // left edge of the chat area
@@ -132,16 +124,16 @@ void TestDesignView::designTimeState()
     QCOMPARE(pixelAt(4000, 5280), outline);  // top edge of the bottom bar
     QCOMPARE(pixelAt(0, 2500), kWhite);      // the backdrop has none
 
-    auto* label = m_view->findChild<QLabel*>(QStringLiteral("Label1"));
+    auto* label = m_tool->view->findChild<QLabel*>(QStringLiteral("Label1"));
     QCOMPARE(label->text(), QStringLiteral("Border Object"));
     QCOMPARE(label->geometry(), QRect(192, 48, 41, 25));
     QVERIFY(label->heightForWidth(label->width()) > label->fontMetrics().height());
 
-    auto* chat = m_view->findChild<QWidget*>(QStringLiteral("BGBS"));
+    auto* chat = m_tool->view->findChild<QWidget*>(QStringLiteral("BGBS"));
     QCOMPARE(chat->accessibleName(), QStringLiteral("Chat BackGround"));
     QCOMPARE(chat->toolTip(), QStringLiteral("Chat BackGround"));
     QCOMPARE(shape("BG(0)")->geometry(), QRect(-8, -8, 601, 401));
-    QCOMPARE(m_view->findChild<QWidget*>(QStringLiteral("BGS(0)"))->geometry(), QRect(0, 0, 585, 353));
+    QCOMPARE(m_tool->view->findChild<QWidget*>(QStringLiteral("BGS(0)"))->geometry(), QRect(0, 0, 585, 353));
 }
 
 void TestDesignView::hitTesting_data()
@@ -179,7 +171,7 @@ void TestDesignView::hitTesting()
     QFETCH(int, slot);
 
     clickAt(x, y);
-    QCOMPARE(int(m_scheme->CurrentObject), slot);
+    QCOMPARE(int(m_tool->scheme.CurrentObject), slot);
     const QString name = QString::fromLatin1(Declarations::regionName(Declarations::Slot(slot)).data());
     QCOMPARE(objText(), name);
     QCOMPARE(boxes(), QString(slot == -1 ? "00|00|00" : slot == 3 ? "00|00|00" : "FF|FF|FF"));
@@ -199,12 +191,12 @@ void TestDesignView::rightAfterStartEachRegionLoadsItsSlot()
 
 void TestDesignView::selectionLoadsTheSlotAndTheTickKeepsIt()
 {
-    m_scheme->SchemeColour[Declarations::Background] = "C6D6FD";
+    m_tool->scheme.SchemeColour[Declarations::Background] = "C6D6FD";
     clickAt(4000, 300);
     QCOMPARE(objText(), QStringLiteral("BackGround"));
     QCOMPARE(boxes(), QStringLiteral("C6|D6|FD"));
-    m_window->timer1Tick();
-    QCOMPARE(m_scheme->SchemeColour[Declarations::Background], std::string("C6D6FD"));
+    m_tool->window.timer1Tick();
+    QCOMPARE(m_tool->scheme.SchemeColour[Declarations::Background], std::string("C6D6FD"));
     QCOMPARE(pixelAt(4000, 300), QColor(0xC6, 0xD6, 0xFD));
 }
 
@@ -212,10 +204,10 @@ void TestDesignView::switchingRegionsKeepsWhatTheLastTickStored()
 {
     clickAt(4000, 2500);
     setBoxes(QStringLiteral("12"), QStringLiteral("FF"), QStringLiteral("FF"));
-    m_window->timer1Tick();
+    m_tool->window.timer1Tick();
     box("R")->setText(QStringLiteral("34")); // no tick before the next click
     clickAt(1000, 2500);
-    QCOMPARE(m_scheme->SchemeColour[Declarations::ChatBackground], std::string("12FFFF"));
+    QCOMPARE(m_tool->scheme.SchemeColour[Declarations::ChatBackground], std::string("12FFFF"));
     QCOMPARE(pixelAt(4000, 2500), QColor(0x12, 0xFF, 0xFF));
 }
 
@@ -246,7 +238,7 @@ void TestDesignView::tickPaintsTheSelectedFill()
 
     clickAt(x, y);
     setBoxes(QStringLiteral("12"), QStringLiteral("34"), QStringLiteral("56"));
-    m_window->timer1Tick();
+    m_tool->window.timer1Tick();
 
     const QColor colour(0x12, 0x34, 0x56);
     QCOMPARE(swatch(), colour);
@@ -254,14 +246,14 @@ void TestDesignView::tickPaintsTheSelectedFill()
         QCOMPARE(pixelAt(point.x(), point.y()), colour);
     for (const QPoint& point : untouched)
         QCOMPARE(pixelAt(point.x(), point.y()), kWhite);
-    QCOMPARE(m_scheme->SchemeColour[std::size_t(m_scheme->CurrentObject)], std::string("123456"));
+    QCOMPARE(m_tool->scheme.SchemeColour[std::size_t(m_tool->scheme.CurrentObject)], std::string("123456"));
 }
 
 void TestDesignView::bordersRepaintOutlinesOnly()
 {
     clickAt(2800, 650);
     setBoxes(QStringLiteral("12"), QStringLiteral("34"), QStringLiteral("56"));
-    m_window->timer1Tick();
+    m_tool->window.timer1Tick();
 
     const QColor colour(0x12, 0x34, 0x56);
     QCOMPARE(pixelAt(2640, 2500), colour); // chat area's edge
@@ -274,27 +266,27 @@ void TestDesignView::bordersRepaintOutlinesOnly()
     QCOMPARE(pixelAt(0, 2500), kWhite);    // the backdrop shows no outline
     QCOMPARE(shape("BG(0)")->borderColour(), colour);
     QCOMPARE(shape("BG(0)")->fillColour(), kWhite);
-    QCOMPARE(m_scheme->SchemeColour[Declarations::Borders], std::string("123456"));
+    QCOMPARE(m_tool->scheme.SchemeColour[Declarations::Borders], std::string("123456"));
 }
 
 void TestDesignView::workedExampleFromClickToSavedLine()
 {
     clickAt(4000, 2500);
-    QCOMPARE(m_scheme->CurrentObject, std::int16_t(2));
+    QCOMPARE(m_tool->scheme.CurrentObject, std::int16_t(2));
     QCOMPARE(objText(), QStringLiteral("Chat BackGround"));
     QCOMPARE(boxes(), QStringLiteral("FF|FF|FF"));
 
-    QTest::mouseClick(m_window->findChild<QWidget*>(QStringLiteral("Command2")), Qt::LeftButton);
+    QTest::mouseClick(m_tool->window.findChild<QWidget*>(QStringLiteral("Command2")), Qt::LeftButton);
     QCOMPARE(box("R")->text(), QStringLiteral("FE"));
-    m_window->timer1Tick();
+    m_tool->window.timer1Tick();
     QCOMPARE(swatch(), QColor(254, 255, 255));
     QCOMPARE(pixelAt(4000, 2500), QColor(254, 255, 255));
-    QCOMPARE(m_scheme->SchemeColour[Declarations::ChatBackground], std::string("FEFFFF"));
+    QCOMPARE(m_tool->scheme.SchemeColour[Declarations::ChatBackground], std::string("FEFFFF"));
 
-    m_window->findChild<QAction*>(QStringLiteral("fmnus"))->trigger();
-    QVERIFY(m_runtime->savedScheme().endsWith("\r\n#FEFFFF ; chat background\r\n"));
-    QCOMPARE(m_runtime->messages.size(), 1);
-    QVERIFY(m_runtime->messages[0].text.startsWith(QStringLiteral("The file 'colors.DAT' has been placed")));
+    m_tool->window.findChild<QAction*>(QStringLiteral("fmnus"))->trigger();
+    QVERIFY(m_tool->runtime.savedScheme().endsWith("\r\n#FEFFFF ; chat background\r\n"));
+    QCOMPARE(m_tool->runtime.messages.size(), 1);
+    QVERIFY(m_tool->runtime.messages[0].text.startsWith(QStringLiteral("The file 'colors.DAT' has been placed")));
 }
 
 void TestDesignView::whateverIsTypedSavesWhatIsShown_data()
@@ -330,10 +322,10 @@ void TestDesignView::whateverIsTypedSavesWhatIsShown()
         typeText(edit, text);
         QCOMPARE(edit->text(), text);
     }
-    m_window->timer1Tick();
-    m_window->findChild<QAction*>(QStringLiteral("fmnus"))->trigger();
+    m_tool->window.timer1Tick();
+    m_tool->window.findChild<QAction*>(QStringLiteral("fmnus"))->trigger();
 
-    const QList<QByteArray> lines = m_runtime->savedScheme().split('\n');
+    const QList<QByteArray> lines = m_tool->runtime.savedScheme().split('\n');
     QCOMPARE(lines.size(), 15);
     QVERIFY(lines.last().isEmpty());
     const QRegularExpression colourLine(QStringLiteral("^#[0-9A-F]{6} ; [A-Za-z ]+\r$"));
@@ -348,11 +340,11 @@ void TestDesignView::whateverIsTypedSavesWhatIsShown()
 
 void TestDesignView::closingTheViewIsRefused()
 {
-    QVERIFY(!m_view->close());
-    QVERIFY(m_view->isVisible());
+    QVERIFY(!m_tool->view->close());
+    QVERIFY(m_tool->view->isVisible());
     clickAt(4000, 2500);
     setBoxes(QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("03"));
-    m_window->timer1Tick();
+    m_tool->window.timer1Tick();
     QCOMPARE(pixelAt(4000, 2500), QColor(1, 2, 3));
 }
 

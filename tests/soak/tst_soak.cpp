@@ -64,11 +64,7 @@ private:
     QLineEdit* randomBox() const { return m_boxes[m_random.bounded(3)]; }
 
     mutable QRandomGenerator m_random;
-    std::unique_ptr<Designer> m_designer;
-    FakeRuntime* m_runtime = nullptr;
-    Declarations* m_scheme = nullptr;
-    A* m_window = nullptr;
-    Form1* m_view = nullptr;
+    std::unique_ptr<Designer> m_tool;
     QLineEdit* m_boxes[3] = {};
     QList<QPushButton*> m_buttons;
     int m_ticks = 0;
@@ -86,17 +82,13 @@ void TestSoak::randomEvents()
     qInfo("soak: %d events, seed %u (replay with QV_SOAK_SEED=%u)", events, seed, seed);
     m_random.seed(seed);
 
-    m_designer = std::make_unique<Designer>();
-    m_runtime = &m_designer->runtime;
-    m_scheme = &m_designer->scheme;
-    m_window = &m_designer->window;
-    m_view = m_designer->view;
-    QVERIFY(m_designer->exposed());
+    m_tool = std::make_unique<Designer>();
+    QVERIFY(m_tool->exposed());
     const char* names[] = {"R", "G", "B"};
     for (int i = 0; i < 3; ++i)
-        m_boxes[i] = m_window->findChild<QLineEdit*>(QLatin1String(names[i]));
+        m_boxes[i] = m_tool->window.findChild<QLineEdit*>(QLatin1String(names[i]));
     for (const char* name : {"Command2", "Command3", "Command4", "Command5", "Command6", "Command7"})
-        m_buttons << m_window->findChild<QPushButton*>(QLatin1String(name));
+        m_buttons << m_tool->window.findChild<QPushButton*>(QLatin1String(name));
 
     for (int i = 0; i < events; ++i) {
         const quint32 choice = m_random.bounded(100);
@@ -125,9 +117,9 @@ void TestSoak::randomEvents()
 // Anywhere in the client area, its edges and the dead strip included.
 void TestSoak::clickDesignView()
 {
-    QWidget* client = m_view->widget();
+    QWidget* client = m_tool->view->widget();
     const QPoint point(int(m_random.bounded(client->width())), int(m_random.bounded(client->height())));
-    QTest::mouseClick(m_window->windowHandle(), Qt::LeftButton, {}, client->mapTo(m_window, point));
+    QTest::mouseClick(m_tool->window.windowHandle(), Qt::LeftButton, {}, client->mapTo(&m_tool->window, point));
 }
 
 void TestSoak::clickButton()
@@ -165,40 +157,40 @@ void TestSoak::type()
 
 void TestSoak::tickAndCheck()
 {
-    m_window->timer1Tick();
+    m_tool->window.timer1Tick();
     ++m_ticks;
 
     static const QRegularExpression canonical(QStringLiteral("^[0-9A-F]{6}$"));
-    for (const std::string& slot : m_scheme->SchemeColour)
+    for (const std::string& slot : m_tool->scheme.SchemeColour)
         QVERIFY2(canonical.match(QString::fromStdString(slot)).hasMatch(), slot.c_str());
 
     const QColor expected(channelValue(m_boxes[0]->text()), channelValue(m_boxes[1]->text()),
                           channelValue(m_boxes[2]->text()));
-    auto* mix = m_window->findChild<QWidget*>(QStringLiteral("Mix"));
+    auto* mix = m_tool->window.findChild<QWidget*>(QStringLiteral("Mix"));
     QCOMPARE(mix->grab(QRect(40, 8, 1, 1)).toImage().pixelColor(0, 0), expected);
 
-    if (!m_scheme->hasSelection())
+    if (!m_tool->scheme.hasSelection())
         return;
-    const auto slot = std::size_t(m_scheme->CurrentObject);
-    QCOMPARE(QString::fromStdString(m_scheme->SchemeColour[slot]), expected.name().mid(1).toUpper());
+    const auto slot = std::size_t(m_tool->scheme.CurrentObject);
+    QCOMPARE(QString::fromStdString(m_tool->scheme.SchemeColour[slot]), expected.name().mid(1).toUpper());
     const QPoint probe(kProbe[slot].x() / 15, kProbe[slot].y() / 15);
-    QCOMPARE(m_view->widget()->grab(QRect(probe, QSize(1, 1))).toImage().pixelColor(0, 0), expected);
+    QCOMPARE(m_tool->view->widget()->grab(QRect(probe, QSize(1, 1))).toImage().pixelColor(0, 0), expected);
 }
 
 void TestSoak::saveAndCheck()
 {
-    m_runtime->messages.clear();
-    m_window->findChild<QAction*>(QStringLiteral("fmnus"))->trigger();
+    m_tool->runtime.messages.clear();
+    m_tool->window.findChild<QAction*>(QStringLiteral("fmnus"))->trigger();
     ++m_saves;
-    QCOMPARE(m_runtime->messages.size(), 1);
-    QCOMPARE(m_runtime->messages[0].icon, toolkit::Runtime::Icon::Information);
+    QCOMPARE(m_tool->runtime.messages.size(), 1);
+    QCOMPARE(m_tool->runtime.messages[0].icon, toolkit::Runtime::Icon::Information);
 
-    const QList<QByteArray> lines = m_runtime->savedScheme().split('\n');
+    const QList<QByteArray> lines = m_tool->runtime.savedScheme().split('\n');
     QCOMPARE(lines.size(), 15);
     static const QRegularExpression colourLine(QStringLiteral("^#[0-9A-F]{6} ; [A-Za-z ]+\r$"));
     for (int i = 1; i < 14; ++i)
         QVERIFY2(colourLine.match(QString::fromLatin1(lines[i])).hasMatch(), lines[i].constData());
-    const auto& slots = m_scheme->SchemeColour;
+    const auto& slots = m_tool->scheme.SchemeColour;
     QCOMPARE(lines[1].mid(1, 6).toStdString(), slots[Declarations::AbsoluteBackground]);
     QCOMPARE(lines[2].mid(1, 6).toStdString(), slots[Declarations::Background]);
     QCOMPARE(lines[3].mid(1, 6).toStdString(), slots[Declarations::Borders]);
@@ -207,14 +199,14 @@ void TestSoak::saveAndCheck()
 
 void TestSoak::aboutAndCheck()
 {
-    m_runtime->messages.clear();
-    const auto slots = m_scheme->SchemeColour;
-    const auto selected = m_scheme->CurrentObject;
-    m_window->findChild<QAction*>(QStringLiteral("fmnuA"))->trigger();
-    QCOMPARE(m_runtime->messages.size(), 1);
-    QCOMPARE(m_runtime->messages[0].title, QStringLiteral("Veskoro Designer - About"));
-    QCOMPARE(m_scheme->SchemeColour, slots);
-    QCOMPARE(m_scheme->CurrentObject, selected);
+    m_tool->runtime.messages.clear();
+    const auto slots = m_tool->scheme.SchemeColour;
+    const auto selected = m_tool->scheme.CurrentObject;
+    m_tool->window.findChild<QAction*>(QStringLiteral("fmnuA"))->trigger();
+    QCOMPARE(m_tool->runtime.messages.size(), 1);
+    QCOMPARE(m_tool->runtime.messages[0].title, QStringLiteral("Veskoro Designer - About"));
+    QCOMPARE(m_tool->scheme.SchemeColour, slots);
+    QCOMPARE(m_tool->scheme.CurrentObject, selected);
 }
 
 QTEST_MAIN(TestSoak)
