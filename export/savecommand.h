@@ -1,16 +1,25 @@
 #pragma once
 
+#include <QString>
+
 struct Declarations;
 
 namespace toolkit {
 class Runtime;
 }
 
-namespace SaveCommand {
-
 // File > Save: writes colors.DAT into the program's directory and tells the
-// user where it went, or warns that nothing was saved and why. An existing
-// file is replaced whole or left exactly as it was. Returns whether it saved.
-bool run(const Declarations& scheme, toolkit::Runtime& runtime);
+// user where it went. Where it can't (no permission, a read-only disk, a
+// directory it can't determine, something other than a regular file in the
+// way), it warns that nothing was saved and why, and offers a folder of the
+// user's choosing instead; Save then writes there for the rest of the run.
+// An existing file is replaced whole or left exactly as it was.
+class SaveCommand {
+public:
+    // Returns whether the file was saved.
+    bool run(const Declarations& scheme, toolkit::Runtime& runtime);
 
-} // namespace SaveCommand
+private:
+    // Empty until the user has chosen a folder and Save has written there.
+    QString m_chosenFolder;
+};

@@ -5,7 +5,6 @@
 #include "declarations.h"
 #include "designsurface.h"
 #include "runtime.h"
-#include "savecommand.h"
 #include "schemefile.h"
 #include "twips.h"
 
@@ -185,7 +184,7 @@ void A::timer1Tick()
 
 void A::save()
 {
-    SaveCommand::run(m_scheme, m_runtime);
+    m_saveCommand.run(m_scheme, m_runtime);
 }
 
 void A::about()

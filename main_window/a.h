@@ -8,6 +8,7 @@
 // through the runtime services.
 
 #include "channeleditor.h"
+#include "savecommand.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -51,5 +52,6 @@ private:
     ColourSelector* m_selector = nullptr;
     QLabel* m_obj = nullptr;
     toolkit::DesignSurface* m_designView = nullptr;
+    SaveCommand m_saveCommand;
     QTimer m_timer1{this};
 };

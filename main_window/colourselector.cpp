@@ -8,7 +8,6 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <limits>
 #include <string>
 
 namespace {
@@ -88,9 +87,8 @@ ColourSelector::ColourSelector(QWidget* parent)
         m_boxes[channel] = new QLineEdit(QStringLiteral("00"), this);
         toolkit::place(m_boxes[channel], row.box, boxAt(row.top));
         m_boxes[channel]->setAccessibleName(QLatin1String(row.boxLabel));
-        // A channel box takes any text, however long; only its first two
-        // characters are ever read.
-        m_boxes[channel]->setMaxLength(std::numeric_limits<int>::max());
+        // Only the first two characters of a box are ever read; Qt's own cap
+        // of 32,767 characters keeps a huge paste from freezing the window.
     }
     for (int channel = Red; channel < ChannelCount; ++channel) {
         const Row& row = kRows[channel];

@@ -1,36 +1,22 @@
 #include "runtime.h"
 
+#include "fileoutput.h"
+
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
-#include <QSaveFile>
+#include <QPushButton>
 
 namespace toolkit {
 
-QString writeFileAtomically(const QString& path, const QByteArray& bytes)
+Runtime::Runtime()
 {
-    // Unbuffered, so that a short write shows here: a buffered flush inside
-    // commit() can lose it and commit a truncated file as a success. After a
-    // short write the next one fails with the system's reason (disk full).
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return reason;
-        }
-        written += count;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    survivesFileSizeLimits();
 }
 
-QString Runtime::applicationDirectory() const
+ProgramDirectory Runtime::applicationDirectory() const
 {
-    return QCoreApplication::applicationDirPath();
+    return ProgramDirectory::current();
 }
 
 QString Runtime::writeTextFile(const QString& path, const QByteArray& bytes)
@@ -43,6 +29,21 @@ void Runtime::showMessage(Icon icon, const QString& title, const QString& text)
     QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::Information,
                     title, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
+}
+
+bool Runtime::warnOfferingFolder(const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, QApplication::activeWindow());
+    QPushButton* choose = box.addButton(QStringLiteral("&Choose Folder…"), QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == choose;
+}
+
+QString Runtime::chooseFolder(const QString& title)
+{
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title);
 }
 
 void Runtime::end()

@@ -1,3 +1,4 @@
+#include "failingsync.h"
 #include "fakeruntime.h"
 #include "filesizelimit.h"
 #include "savecommand.h"
@@ -5,7 +6,12 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 namespace {
+
+enum Fault { SizeLimit, FlushFails, DirectoryFlushFails };
 
 const QByteArray kSchemeAtStart =
     "; Generated Using QV Designer\r\n"
@@ -42,8 +48,13 @@ private Q_SLOTS:
     void contentRightAfterStart();
     void contentFollowsTheSlots();
     void saveWritesBesideTheProgramAndSaysWhere();
+    void failedSaveKeepsTheOldFileAndWarns_data();
     void failedSaveKeepsTheOldFileAndWarns();
-    void saveIntoAMissingDirectoryWarns();
+    void onlyARegularFileIsReplaced_data();
+    void onlyARegularFileIsReplaced();
+    void aDirectoryThatIsGoneOrUnknownGetsNothing_data();
+    void aDirectoryThatIsGoneOrUnknownGetsNothing();
+    void aChosenFolderKeepsTheWork();
 };
 
 void TestExport::contentRightAfterStart()
@@ -73,63 +84,211 @@ void TestExport::saveWritesBesideTheProgramAndSaysWhere()
 {
     FakeRuntime runtime;
     Declarations scheme;
-    QVERIFY(SaveCommand::run(scheme, runtime));
+    SaveCommand save;
+    QVERIFY(save.run(scheme, runtime));
     QCOMPARE(runtime.savedScheme(), kSchemeAtStart);
     QCOMPARE(runtime.messages.size(), 1);
     QCOMPARE(runtime.messages[0].icon, toolkit::Runtime::Icon::Information);
     QCOMPARE(runtime.messages[0].title, QStringLiteral("Veskoro Designer"));
     QCOMPARE(runtime.messages[0].text, kPlacement);
+    QCOMPARE(runtime.folderOffers, 0);
 
     // Saving again replaces the file with the same bytes, and leaves nothing else behind.
-    QVERIFY(SaveCommand::run(scheme, runtime));
+    QVERIFY(save.run(scheme, runtime));
     QCOMPARE(runtime.savedScheme(), kSchemeAtStart);
     QCOMPARE(runtime.directoryEntries(), QStringList{"colors.DAT"});
 
     scheme.select(Declarations::ChatBackground);
     scheme.storeSelected(Math::Rgb(254, 255, 255));
-    QVERIFY(SaveCommand::run(scheme, runtime));
+    QVERIFY(save.run(scheme, runtime));
     QVERIFY(runtime.savedScheme().endsWith("\r\n#FEFFFF ; chat background\r\n"));
+}
+
+void TestExport::failedSaveKeepsTheOldFileAndWarns_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<bool>("oldFileKept");
+
+    // The disk fills up partway: every write beyond a few bytes fails, and
+    // the program lives on to say so.
+    QTest::newRow("file-size limit") << int(SizeLimit) << "too large" << true;
+    // Errors that show only when the data reaches the disk.
+    QTest::newRow("flush fails") << int(FlushFails) << "Input/output error" << true;
+    // The new file is in place, but not known to be on disk.
+    QTest::newRow("directory flush fails") << int(DirectoryFlushFails) << "Input/output error" << false;
 }
 
 void TestExport::failedSaveKeepsTheOldFileAndWarns()
 {
+    QFETCH(int, fault);
+    QFETCH(QString, reason);
+    QFETCH(bool, oldFileKept);
+
     FakeRuntime runtime;
     const QByteArray old = "; my previous scheme\r\n#123456 ; background\r\n";
     writeFile(runtime.schemePath(), old);
 
-    // The disk fills up partway: every write beyond a few bytes fails.
     bool saved = true;
     {
-        const FileSizeLimit diskFull(100);
-        saved = SaveCommand::run(Declarations(), runtime);
+        const FileSizeLimit diskFull(fault == SizeLimit ? 100 : RLIM_INFINITY);
+        FailingSync::dataSyncFails = fault == FlushFails;
+        FailingSync::directorySyncFails = fault == DirectoryFlushFails;
+        saved = SaveCommand().run(Declarations(), runtime);
+        FailingSync::dataSyncFails = FailingSync::directorySyncFails = false;
     }
     QVERIFY(!saved);
-    QCOMPARE(runtime.savedScheme(), old);
+    QCOMPARE(runtime.savedScheme(), oldFileKept ? old : kSchemeAtStart);
     QCOMPARE(runtime.directoryEntries(), QStringList{"colors.DAT"});
     QCOMPARE(runtime.messages.size(), 1);
+    QCOMPARE(runtime.folderOffers, 1);
     const FakeRuntime::Message& warning = runtime.messages[0];
     QCOMPARE(warning.icon, toolkit::Runtime::Icon::Warning);
     QCOMPARE(warning.title, QStringLiteral("Veskoro Designer"));
     QVERIFY2(warning.text.contains(QStringLiteral("not saved")), qPrintable(warning.text));
     QVERIFY2(warning.text.contains(QDir::toNativeSeparators(runtime.schemePath())), qPrintable(warning.text));
-    QVERIFY2(warning.text.contains(QStringLiteral("too large"), Qt::CaseInsensitive), qPrintable(warning.text));
+    QVERIFY2(warning.text.contains(reason, Qt::CaseInsensitive), qPrintable(warning.text));
 }
 
-void TestExport::saveIntoAMissingDirectoryWarns()
+void TestExport::onlyARegularFileIsReplaced_data()
 {
-    class GoneDirectory : public FakeRuntime {
-    public:
-        QString applicationDirectory() const override
-        {
-            return FakeRuntime::applicationDirectory() + QStringLiteral("/removed");
-        }
-    } runtime;
+    QTest::addColumn<QString>("kind");
 
-    QVERIFY(!SaveCommand::run(Declarations(), runtime));
+    QTest::newRow("link to a file") << "symbolic link";
+    QTest::newRow("dangling link") << "symbolic link";
+    QTest::newRow("link to a device") << "symbolic link";
+    QTest::newRow("directory") << "directory";
+    QTest::newRow("FIFO") << "FIFO";
+    QTest::newRow("device") << "device";
+}
+
+void TestExport::onlyARegularFileIsReplaced()
+{
+    QFETCH(QString, kind);
+    FakeRuntime runtime;
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath(QStringLiteral("target"));
+    const QByteArray at = QFile::encodeName(runtime.schemePath());
+    const QByteArray row = QTest::currentDataTag();
+    if (row == "link to a file") {
+        writeFile(outside, "someone else's file");
+        QVERIFY(QFile::link(outside, runtime.schemePath()));
+    } else if (row == "dangling link") {
+        QVERIFY(QFile::link(outside, runtime.schemePath()));
+    } else if (row == "link to a device") {
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), runtime.schemePath()));
+    } else if (row == "directory") {
+        QVERIFY(QDir().mkdir(runtime.schemePath()));
+    } else if (row == "FIFO") {
+        QCOMPARE(mkfifo(at.constData(), 0644), 0);
+    } else if (mknod(at.constData(), S_IFCHR | 0644, makedev(1, 3)) != 0) {
+        QSKIP("making a device node needs root");
+    }
+    const QFileInfo before(runtime.schemePath());
+
+    QVERIFY(!SaveCommand().run(Declarations(), runtime));
     QCOMPARE(runtime.messages.size(), 1);
+    QCOMPARE(runtime.folderOffers, 1);
+    QVERIFY2(runtime.messages[0].text.contains(kind), qPrintable(runtime.messages[0].text));
+    QCOMPARE(runtime.directoryEntries(), QStringList{"colors.DAT"});
+    const QFileInfo after(runtime.schemePath());
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.isFile(), before.isFile());
+    QCOMPARE(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             row == "link to a file" ? QStringList{"target"} : QStringList());
+    if (row == "link to a file") {
+        QFile target(outside);
+        QVERIFY(target.open(QIODevice::ReadOnly));
+        QCOMPARE(target.readAll(), QByteArray("someone else's file"));
+    }
+}
+
+void TestExport::aDirectoryThatIsGoneOrUnknownGetsNothing_data()
+{
+    QTest::addColumn<QString>("directory");
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<QString>("said");
+
+    QTest::newRow("removed") << "/removed" << "" << "/removed/colors.DAT";
+    QTest::newRow("unknown") << "" << "The name of the program's directory is not valid text"
+                             << "not valid text";
+}
+
+// Nothing is written anywhere, the working directory least of all.
+void TestExport::aDirectoryThatIsGoneOrUnknownGetsNothing()
+{
+    QFETCH(QString, directory);
+    QFETCH(QString, problem);
+    QFETCH(QString, said);
+
+    class OddDirectory : public FakeRuntime {
+    public:
+        toolkit::ProgramDirectory applicationDirectory() const override
+        {
+            return {answer.path.isEmpty() ? QString() : FakeRuntime::applicationDirectory().path + answer.path,
+                    answer.problem};
+        }
+        toolkit::ProgramDirectory answer;
+    } runtime;
+    runtime.answer = {directory, problem};
+    QTemporaryDir working;
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(working.path()));
+
+    const bool saved = SaveCommand().run(Declarations(), runtime);
+    QVERIFY(QDir::setCurrent(previous));
+    QVERIFY(!saved);
+    QCOMPARE(runtime.messages.size(), 1);
+    QCOMPARE(runtime.folderOffers, 1);
     QCOMPARE(runtime.messages[0].icon, toolkit::Runtime::Icon::Warning);
-    QVERIFY(runtime.messages[0].text.contains(QStringLiteral("/removed/colors.DAT")));
+    QVERIFY2(runtime.messages[0].text.contains(QStringLiteral("not saved")), qPrintable(runtime.messages[0].text));
+    QVERIFY2(runtime.messages[0].text.contains(said), qPrintable(runtime.messages[0].text));
     QVERIFY(runtime.directoryEntries().isEmpty());
+    QVERIFY(QDir(working.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+}
+
+void TestExport::aChosenFolderKeepsTheWork()
+{
+    FakeRuntime runtime;
+    QVERIFY(QDir().mkdir(runtime.schemePath())); // nothing can be written in the program's directory
+    QTemporaryDir chosen;
+    SaveCommand save;
+
+    // OK, the default, gives up.
+    QVERIFY(!save.run(Declarations(), runtime));
+    QCOMPARE(runtime.folderOffers, 1);
+    QVERIFY(runtime.chooserTitles.isEmpty());
+
+    // A cancelled chooser saves nothing.
+    runtime.choosesFolder = true;
+    QVERIFY(!save.run(Declarations(), runtime));
+    QCOMPARE(runtime.chooserTitles, QStringList{"Save colors.DAT to"});
+
+    runtime.messages.clear();
+    runtime.folderToChoose = chosen.path();
+    QVERIFY(save.run(Declarations(), runtime));
+    QFile file(chosen.filePath(QStringLiteral("colors.DAT")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), kSchemeAtStart);
+    QCOMPARE(runtime.messages.size(), 2);
+    QCOMPARE(runtime.messages[1].icon, toolkit::Runtime::Icon::Information);
+    QCOMPARE(runtime.messages[1].text,
+             QStringLiteral("The file 'colors.DAT' has been placed in %1 u must place this file inside "
+                            "the file skin.zip in the quellor Veskoro Directory to apply the colour scheme")
+                 .arg(QDir::toNativeSeparators(chosen.path())));
+
+    // For the rest of the run Save goes straight there.
+    runtime.messages.clear();
+    Declarations scheme;
+    scheme.select(Declarations::ChatBackground);
+    scheme.storeSelected(Math::Rgb(254, 255, 255));
+    QVERIFY(save.run(scheme, runtime));
+    QCOMPARE(runtime.folderOffers, 3);
+    QCOMPARE(runtime.chooserTitles.size(), 2);
+    QCOMPARE(runtime.messages.size(), 1);
+    file.close();
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().endsWith("\r\n#FEFFFF ; chat background\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestExport)

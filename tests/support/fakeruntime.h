@@ -1,8 +1,9 @@
 #pragma once
 
 // The program's runtime services, as a test sees them: files go to a fresh
-// temporary directory, message boxes are recorded instead of shown, and a
-// request to end the program is counted. File output is the real one.
+// temporary directory, message boxes are recorded instead of shown, the
+// folder chooser answers with the folder a test sets, and a request to end
+// the program is counted. File output is the real one.
 
 #include "runtime.h"
 
@@ -19,11 +20,24 @@ public:
         QString text;
     };
 
-    QString applicationDirectory() const override { return m_directory.path(); }
+    toolkit::ProgramDirectory applicationDirectory() const override { return {m_directory.path(), {}}; }
 
     void showMessage(Icon icon, const QString& title, const QString& text) override
     {
         messages.append({icon, title, text});
+    }
+
+    bool warnOfferingFolder(const QString& title, const QString& text) override
+    {
+        messages.append({Icon::Warning, title, text});
+        ++folderOffers;
+        return choosesFolder;
+    }
+
+    QString chooseFolder(const QString& title) override
+    {
+        chooserTitles.append(title);
+        return folderToChoose;
     }
 
     void end() override { ++endRequests; }
@@ -38,10 +52,14 @@ public:
 
     QStringList directoryEntries() const
     {
-        return QDir(m_directory.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        return QDir(m_directory.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     }
 
     QVector<Message> messages;
+    int folderOffers = 0;
+    bool choosesFolder = false;  // the answer to a warning that offers a folder
+    QString folderToChoose;      // empty: the chooser is cancelled
+    QStringList chooserTitles;
     int endRequests = 0;
 
 private:

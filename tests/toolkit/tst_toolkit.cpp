@@ -1,10 +1,14 @@
 #include "clicktarget.h"
+#include "fileoutput.h"
 #include "filesizelimit.h"
+#include "programdirectory.h"
 #include "runtime.h"
 #include "shape.h"
 #include "twips.h"
 
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -48,6 +52,8 @@ private Q_SLOTS:
     void atomicWriteReplacesWhole();
     void failedWriteLeavesTheOldFileAndSaysWhy();
     void failedWriteIntoMissingOrBlockedPath();
+    void programDirectory_data();
+    void programDirectory();
 };
 
 void TestToolkit::twipsToPixels()
@@ -159,10 +165,12 @@ void TestToolkit::failedWriteLeavesTheOldFileAndSaysWhy()
     const QByteArray old("the old scheme\r\n");
     writeFile(path, old);
 
+    // The program's own runtime is what keeps the process alive past the limit.
+    toolkit::Runtime runtime;
     QString error;
     {
         const FileSizeLimit limit(64);
-        error = toolkit::writeFileAtomically(path, QByteArray(4096, 'y'));
+        error = runtime.writeTextFile(path, QByteArray(4096, 'y'));
     }
     QVERIFY2(error.contains(QStringLiteral("too large"), Qt::CaseInsensitive), qPrintable(error));
     QCOMPARE(readAll(path), old);
@@ -187,6 +195,42 @@ void TestToolkit::failedWriteIntoMissingOrBlockedPath()
     QCOMPARE(readAll(blocked + QStringLiteral("/inside")), QByteArray("kept"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"colors.DAT"});
+}
+
+void TestToolkit::programDirectory_data()
+{
+    QTest::addColumn<QByteArray>("subdirectory");
+    QTest::addColumn<bool>("made");
+    QTest::addColumn<QString>("problem");
+
+    QTest::newRow("plain") << QByteArray("bin") << true << "";
+    QTest::newRow("spaces and UTF-8") << QByteArray("my caf\xc3\xa9 tools") << true << "";
+    QTest::newRow("Latin-1 name") << QByteArray("caf\xe9") << true << "not valid text";
+    QTest::newRow("removed") << QByteArray("gone") << false << "no longer exists";
+}
+
+void TestToolkit::programDirectory()
+{
+    QFETCH(QByteArray, subdirectory);
+    QFETCH(bool, made);
+    QFETCH(QString, problem);
+
+    QTemporaryDir root;
+    const QByteArray directory = QFile::encodeName(root.path()) + '/' + subdirectory;
+    if (made)
+        QCOMPARE(::mkdir(directory.constData(), 0755), 0);
+    const toolkit::ProgramDirectory found = toolkit::ProgramDirectory::of(directory + "/qv-designer");
+    QCOMPARE(found.known(), problem.isEmpty());
+    QVERIFY2(found.problem.contains(problem), qPrintable(found.problem));
+    QCOMPARE(found.path, problem.isEmpty() ? QFile::decodeName(directory) : QString());
+
+    // The real runtime names this program's own directory, wherever it is run from.
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(root.path()));
+    const toolkit::ProgramDirectory own = toolkit::Runtime().applicationDirectory();
+    QVERIFY(QDir::setCurrent(previous));
+    QCOMPARE(own.path, QStringLiteral(QV_TEST_DIRECTORY));
+    QVERIFY(own.known());
 }
 
 QTEST_MAIN(TestToolkit)

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace toolkit {
+
+// Where the running program's file lies: an absolute directory that exists,
+// or, where that can't be known, the reason why, for the user to read.
+struct ProgramDirectory {
+    QString path;
+    QString problem;
+
+    bool known() const { return problem.isEmpty(); }
+
+    // The directory of the program file named by `programFile`, the bytes
+    // the system gives for it. A name that is not valid text (a Latin-1
+    // directory name, say) can't be written to safely, so it is a problem,
+    // not a guess.
+    static ProgramDirectory of(const QByteArray& programFile);
+
+    // The running program's own.
+    static ProgramDirectory current();
+};
+
+} // namespace toolkit
