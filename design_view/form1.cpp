@@ -91,6 +91,7 @@ Form1::Form1(Declarations& scheme, toolkit::ChannelEditor& editor)
             target->setAccessibleName(region);
             target->setToolTip(region);
             connect(target, &toolkit::ClickTarget::clicked, this, [this, slot] { select(slot); });
+            m_targets.insert(m_targets.begin(), target);
             control = target;
             break;
         }
@@ -138,6 +139,18 @@ void Form1::showEvent(QShowEvent* event)
         setFixedSize(sizeHint());
     }
     DesignSurface::showEvent(event);
+}
+
+void Form1::focusRegions()
+{
+    setFocus(Qt::ShortcutFocusReason);
+    (m_lastFocused ? m_lastFocused : m_targets.front())->setFocus(Qt::ShortcutFocusReason);
+}
+
+bool Form1::focusNextPrevChild(bool next)
+{
+    m_lastFocused = toolkit::focusRound(m_targets, next);
+    return true;
 }
 
 void Form1::closeEvent(QCloseEvent* event)

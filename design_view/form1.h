@@ -23,8 +23,11 @@ public:
     Form1(Declarations& scheme, toolkit::ChannelEditor& editor);
 
     void paintSlot(int slot, std::uint32_t packed) override;
+    void focusRegions() override;
 
 protected:
+    // Tab, Shift+Tab and the arrow keys go round the click targets, front to back.
+    bool focusNextPrevChild(bool next) override;
     void showEvent(QShowEvent* event) override;
     // The mock-up cannot be opened again, so it refuses to close.
     void closeEvent(QCloseEvent* event) override;
@@ -36,4 +39,7 @@ private:
     toolkit::ChannelEditor& m_editor;
     // Each shape with the slot whose fill it shows.
     std::vector<std::pair<toolkit::Shape*, Declarations::Slot>> m_shapes;
+    // The click targets, front to back: the keyboard's order through them.
+    std::vector<QWidget*> m_targets;
+    QWidget* m_lastFocused = nullptr;
 };

@@ -3,11 +3,14 @@
 #include "colourselector.h"
 #include "controls.h"
 #include "declarations.h"
+#include "panel.h"
 #include "designsurface.h"
 #include "runtime.h"
 #include "schemefile.h"
 #include "twips.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,9 +18,12 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStyle>
 
 #include "a_icon.xpm"
+
+#include <algorithm>
 
 namespace {
 
@@ -41,16 +47,6 @@ constexpr Twips kLabel1 /* Picture2 */ {  4320,     0, 1815,  375}; // taller th
 
 const QColor kPanelGrey(192, 192, 192);
 const QColor kChildAreaGrey(224, 224, 224);
-
-QWidget* createPanel(const char* name)
-{
-    auto* panel = new QWidget;
-    panel->setObjectName(QLatin1String(name));
-    toolkit::fillBackground(panel, kPanelGrey);
-    // Like every picture box, the panels are stops in the tab chain.
-    panel->setFocusPolicy(Qt::TabFocus);
-    return panel;
-}
 
 } // namespace
 
@@ -80,8 +76,11 @@ A::A(Declarations& scheme, toolkit::Runtime& runtime)
     docking->addWidget(picture2, 1, 0, 1, 2);
     setCentralWidget(client);
 
-    setTabOrder(picture1, m_selector->firstInTabOrder());
-    setTabOrder(m_selector->lastInTabOrder(), picture2);
+    m_tabChain.push_back(picture1);
+    for (QWidget* control : m_selector->tabChain())
+        m_tabChain.push_back(control);
+    m_tabChain.push_back(picture2);
+    m_returnFocus = m_tabChain[1];
 
     createActions();
 
@@ -98,7 +97,7 @@ A::A(Declarations& scheme, toolkit::Runtime& runtime)
 
 QWidget* A::createPicture1()
 {
-    QWidget* picture1 = createPanel("Picture1");
+    auto* picture1 = new toolkit::Panel("Picture1", kPanelGrey, QStringLiteral("Channel editor"));
     picture1->setFixedWidth(twipsToPixels(kPicture1Width));
 
     // Created back to front: a control created later lies in front.
@@ -126,7 +125,7 @@ QWidget* A::createPicture1()
 
 QWidget* A::createPicture2()
 {
-    QWidget* picture2 = createPanel("Picture2");
+    auto* picture2 = new toolkit::Panel("Picture2", kPanelGrey, QStringLiteral("Maker's line"));
     picture2->setFixedHeight(twipsToPixels(kPicture2Height));
 
     QLabel* label1 = toolkit::createLabel(QStringLiteral("Made By Brisko (TWNQ)"), picture2);
@@ -150,6 +149,13 @@ void A::createActions()
 
     QAction* exitAct = fileMenu->addAction(QStringLiteral("&Exit"), this, [this] { m_runtime.end(); });
     exitAct->setObjectName(QStringLiteral("fmnue"));
+
+    // F6 moves between the panes, as in most desktop programs: the keyboard's
+    // way into the design view, and back out of it.
+    auto* switchAct = new QAction(QStringLiteral("Switch between the editor and the design view"), this);
+    switchAct->setShortcut(Qt::Key_F6);
+    connect(switchAct, &QAction::triggered, this, &A::switchPane);
+    addAction(switchAct);
 }
 
 void A::showDesignView(toolkit::DesignSurface* view)
@@ -163,10 +169,45 @@ void A::showDesignView(toolkit::DesignSurface* view)
     view->move(0, 0);
 }
 
+// The user can type into the red box at once; the design view is a key
+// away. Showing the child-window area gives the focus to the child window,
+// so it moves on once everything is shown.
+void A::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        m_tabChain[1]->setFocus();
+}
+
+// Tab and Shift+Tab follow the design's chain through the panels and the
+// channel editor, and wrap around it; the design view keeps out of it.
+bool A::focusNextPrevChild(bool next)
+{
+    toolkit::focusRound(m_tabChain, next);
+    return true;
+}
+
+void A::switchPane()
+{
+    if (!m_designView)
+        return;
+    QWidget* focus = QApplication::focusWidget();
+    if (m_designView->isAncestorOf(focus)) {
+        m_returnFocus->setFocus(Qt::ShortcutFocusReason);
+        return;
+    }
+    if (std::find(m_tabChain.begin(), m_tabChain.end(), focus) != m_tabChain.end())
+        m_returnFocus = focus;
+    m_designView->focusRegions();
+}
+
 void A::showSelection(const QString& regionName, const QString& red, const QString& green,
                       const QString& blue)
 {
     m_obj->setText(regionName);
+    // A screen reader announces the newly selected region.
+    QAccessibleEvent announcement(m_obj, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&announcement);
     m_selector->load(red, green, blue);
 }
 

@@ -13,6 +13,8 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <vector>
+
 struct Declarations;
 class ColourSelector;
 class QLabel;
@@ -38,6 +40,10 @@ public:
     // The refresh tick of Timer1.
     void timer1Tick();
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createActions();
     QWidget* createPicture1();
@@ -45,6 +51,7 @@ private:
 
     void save();
     void about();
+    void switchPane();
 
     Declarations& m_scheme;
     toolkit::Runtime& m_runtime;
@@ -52,6 +59,10 @@ private:
     ColourSelector* m_selector = nullptr;
     QLabel* m_obj = nullptr;
     toolkit::DesignSurface* m_designView = nullptr;
+    // Picture1, the channel editor's boxes and buttons, Picture2.
+    std::vector<QWidget*> m_tabChain;
+    // Where the key out of the design view goes back to.
+    QWidget* m_returnFocus = nullptr;
     SaveCommand m_saveCommand;
     QTimer m_timer1{this};
 };

@@ -101,13 +101,6 @@ ColourSelector::ColourSelector(QWidget* parent)
         connect(m_minus[channel], &QPushButton::clicked, this, [this, which] { step(which, -1); });
         connect(m_plus[channel], &QPushButton::clicked, this, [this, which] { step(which, +1); });
     }
-
-    // The keyboard goes through the boxes, then the buttons row by row.
-    QWidget* const chain[] = {m_boxes[Red], m_boxes[Green], m_boxes[Blue],
-                              m_minus[Red], m_plus[Red],    m_minus[Green],
-                              m_plus[Green], m_minus[Blue], m_plus[Blue]};
-    for (std::size_t i = 1; i < std::size(chain); ++i)
-        setTabOrder(chain[i - 1], chain[i]);
 }
 
 void ColourSelector::load(const QString& red, const QString& green, const QString& blue)
@@ -130,14 +123,10 @@ std::uint32_t ColourSelector::refresh()
     return colour;
 }
 
-QWidget* ColourSelector::firstInTabOrder() const
+std::array<QWidget*, 9> ColourSelector::tabChain() const
 {
-    return m_boxes[Red];
-}
-
-QWidget* ColourSelector::lastInTabOrder() const
-{
-    return m_plus[Blue];
+    return {m_boxes[Red], m_boxes[Green], m_boxes[Blue], m_minus[Red], m_plus[Red],
+            m_minus[Green], m_plus[Green], m_minus[Blue], m_plus[Blue]};
 }
 
 // The new text has no leading zero (16 minus one gives "F"); the next tick

@@ -29,9 +29,9 @@ public:
     // colour the boxes hold and returns that colour.
     std::uint32_t refresh();
 
-    // The first and last boxes and buttons, for the window's tab chain.
-    QWidget* firstInTabOrder() const;
-    QWidget* lastInTabOrder() const;
+    // The boxes, then the buttons row by row: the window's tab chain
+    // passes through them in this order.
+    std::array<QWidget*, 9> tabChain() const;
 
 private:
     enum Channel { Red, Green, Blue, ChannelCount };

@@ -1,6 +1,11 @@
 #include "clicktarget.h"
 
+#include "accessibleclicktarget.h"
+
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace toolkit {
 
@@ -8,7 +13,16 @@ ClickTarget::ClickTarget(int index, QWidget* parent)
     : QWidget(parent)
     , m_index(index)
 {
+    AccessibleClickTarget::install();
     setAttribute(Qt::WA_NoSystemBackground);
+    // The keyboard's way in; a mouse click takes no focus, so nothing is
+    // ever drawn while the mouse is used.
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ClickTarget::click()
+{
+    Q_EMIT clicked(m_index);
 }
 
 void ClickTarget::mousePressEvent(QMouseEvent* event)
@@ -24,7 +38,41 @@ void ClickTarget::mouseReleaseEvent(QMouseEvent* event)
         && rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click)
-        Q_EMIT clicked(m_index);
+        ClickTarget::click();
+}
+
+void ClickTarget::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        click();
+        return;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        focusNextPrevChild(true);
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        focusNextPrevChild(false);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void ClickTarget::paintEvent(QPaintEvent*)
+{
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    // Just inside the region, clear of the outline drawn on its edge.
+    option.rect = rect().adjusted(2, 2, -2, -2);
+    option.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 } // namespace toolkit

@@ -5,7 +5,10 @@
 namespace toolkit {
 
 // An invisible control that lies over a region and reports clicks on it.
-// It draws nothing at all, so whatever lies beneath shows through.
+// It draws nothing, so whatever lies beneath shows through, except a focus
+// mark around its region while it has the keyboard focus: the keyboard
+// reaches it with Tab, Shift+Tab and the arrow keys, and Space or Enter
+// clicks it. Assistive technology sees a button with a press action.
 class ClickTarget : public QWidget {
     Q_OBJECT
 public:
@@ -13,12 +16,17 @@ public:
 
     int index() const { return m_index; }
 
+    // Reports a click, as the mouse, the keyboard or a screen reader makes it.
+    void click();
+
 Q_SIGNALS:
     void clicked(int index);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int m_index = 0;

@@ -1,6 +1,9 @@
 #include "controls.h"
 
+#include <QApplication>
 #include <QLabel>
+
+#include <algorithm>
 
 namespace toolkit {
 
@@ -23,6 +26,18 @@ void fillBackground(QWidget* container, const QColor& colour)
     palette.setColor(QPalette::Window, colour);
     container->setPalette(palette);
     container->setAutoFillBackground(true);
+}
+
+QWidget* focusRound(const std::vector<QWidget*>& ring, bool forward)
+{
+    const auto at = std::find(ring.begin(), ring.end(), QApplication::focusWidget());
+    const auto count = std::ptrdiff_t(ring.size());
+    std::ptrdiff_t index = forward ? 0 : count - 1;
+    if (at != ring.end())
+        index = ((at - ring.begin()) + (forward ? 1 : count - 1)) % count;
+    QWidget* next = ring[std::size_t(index)];
+    next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return next;
 }
 
 } // namespace toolkit

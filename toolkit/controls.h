@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <string_view>
+#include <vector>
 
 class QColor;
 class QLabel;
@@ -21,5 +22,10 @@ QLabel* createLabel(const QString& caption, QWidget* parent);
 
 // Fills a container's background with a fixed colour of the design.
 void fillBackground(QWidget* container, const QColor& colour);
+
+// Moves the keyboard focus one step round `ring`, forwards or backwards,
+// wrapping at either end; from outside the ring it enters at the first or
+// last. Returns the widget that took the focus.
+QWidget* focusRound(const std::vector<QWidget*>& ring, bool forward);
 
 } // namespace toolkit

@@ -3,8 +3,10 @@
 
 #include <QtTest>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QRegularExpression>
 
 #include <memory>
@@ -29,6 +31,17 @@ void typeText(QWidget* widget, const QString& text)
     }
 }
 
+// Where the keyboard focus goes, press by press.
+QStringList focusAfterEachPress(int key, Qt::KeyboardModifiers modifiers, int presses)
+{
+    QStringList visited;
+    for (int i = 0; i < presses; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    return visited;
+}
+
 } // namespace
 
 class TestDesignView : public QObject {
@@ -50,6 +63,9 @@ private Q_SLOTS:
     void whateverIsTypedSavesWhatIsShown_data();
     void whateverIsTypedSavesWhatIsShown();
     void closingTheViewIsRefused();
+    void tabChainWrapsBothWays();
+    void regionsChosenFromTheKeyboard();
+    void regionsForAssistiveTechnology();
 
 private:
     // Clicks the design view at a point given in twips, through the window,
@@ -346,6 +362,108 @@ void TestDesignView::closingTheViewIsRefused()
     setBoxes(QStringLiteral("01"), QStringLiteral("02"), QStringLiteral("03"));
     m_tool->window.timer1Tick();
     QCOMPARE(pixelAt(4000, 2500), QColor(1, 2, 3));
+}
+
+// As the program starts: the user can type at once, and Tab and Shift+Tab
+// go round the design's chain without ever sticking.
+void TestDesignView::tabChainWrapsBothWays()
+{
+    m_tool->window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_tool->window));
+    QCOMPARE(QApplication::focusWidget(), box("R"));
+
+    QCOMPARE(focusAfterEachPress(Qt::Key_Tab, Qt::NoModifier, 13),
+             (QStringList{"G", "B", "Command2", "Command3", "Command4", "Command5", "Command6",
+                          "Command7", "Picture2", "Picture1", "R", "G", "B"}));
+    QCOMPARE(focusAfterEachPress(Qt::Key_Tab, Qt::ShiftModifier, 13),
+             (QStringList{"G", "R", "Picture1", "Picture2", "Command7", "Command6", "Command5",
+                          "Command4", "Command3", "Command2", "B", "G", "R"}));
+}
+
+void TestDesignView::regionsChosenFromTheKeyboard()
+{
+    m_tool->window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_tool->window));
+    const QImage unfocused = m_tool->window.grab().toImage();
+    m_tool->scheme.SchemeColour[Declarations::AbsoluteBackground] = "C6D6FD";
+
+    // F6 goes in, at the front-most target, and Tab goes round front to back.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("BGCS"));
+    const QStringList frontToBack{"BGBS", "BGS(3)", "BGS(2)", "BGS(1)", "BGAS(1)", "BGAS(0)", "BGS(0)", "BGCS"};
+    QCOMPARE(focusAfterEachPress(Qt::Key_Tab, Qt::NoModifier, 8), frontToBack);
+    QCOMPARE(focusAfterEachPress(Qt::Key_Down, Qt::NoModifier, 8), frontToBack);
+    QCOMPARE(focusAfterEachPress(Qt::Key_Right, Qt::NoModifier, 2), (QStringList{"BGBS", "BGS(3)"}));
+    QCOMPARE(focusAfterEachPress(Qt::Key_Tab, Qt::ShiftModifier, 3), (QStringList{"BGBS", "BGCS", "BGS(0)"}));
+    QCOMPARE(focusAfterEachPress(Qt::Key_Up, Qt::NoModifier, 1), QStringList{"BGAS(0)"});
+    QCOMPARE(focusAfterEachPress(Qt::Key_Left, Qt::NoModifier, 1), QStringList{"BGAS(1)"});
+
+    // The focus mark is drawn around the focused region, and nowhere else in
+    // the child-window area.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("BGS(1)"));
+    const QImage focused = m_tool->window.grab().toImage();
+    const qreal ratio = focused.devicePixelRatio();
+    const QRect leftColumn(m_tool->view->widget()->mapTo(&m_tool->window, QPoint(16, 32)), QSize(153, 281));
+    const QRect area = m_tool->window.findChild<QMdiArea*>()->geometry().translated(
+        m_tool->window.centralWidget()->pos());
+    int marked = 0;
+    for (int y = 0; y < focused.height(); ++y) {
+        for (int x = 0; x < focused.width(); ++x) {
+            if (!area.contains(QPoint(int(x / ratio), int(y / ratio)))
+                || focused.pixel(x, y) == unfocused.pixel(x, y))
+                continue;
+            QVERIFY2(leftColumn.contains(QPoint(int(x / ratio), int(y / ratio))),
+                     qPrintable(QStringLiteral("changed at %1,%2").arg(x).arg(y)));
+            ++marked;
+        }
+    }
+    QVERIFY(marked > 0);
+
+    // Space and Enter select the focused region as a click does.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(m_tool->scheme.CurrentObject, std::int16_t(0));
+    QCOMPARE(objText(), QStringLiteral("Absolute BackGround"));
+    QCOMPARE(boxes(), QStringLiteral("C6|D6|FD"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(objText(), QStringLiteral("Absolute BackGround"));
+    QCOMPARE(focusAfterEachPress(Qt::Key_Tab, Qt::ShiftModifier, 2), (QStringList{"BGS(3)", "BGBS"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(objText(), QStringLiteral("Chat BackGround"));
+    QCOMPARE(boxes(), QStringLiteral("FF|FF|FF"));
+
+    // F6 comes back to where the keyboard left, and goes in again where it was.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget(), box("R"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("BGBS"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget(), box("B"));
+}
+
+void TestDesignView::regionsForAssistiveTechnology()
+{
+    const std::pair<const char*, const char*> regions[] = {
+        {"BGCS", "Borders"},          {"BGBS", "Chat BackGround"},     {"BGS(3)", "Absolute BackGround"},
+        {"BGS(2)", "Absolute BackGround"}, {"BGS(1)", "Absolute BackGround"}, {"BGAS(1)", "BackGround"},
+        {"BGAS(0)", "BackGround"},    {"BGS(0)", "Absolute BackGround"},
+    };
+    for (const auto& [target, region] : regions) {
+        QAccessibleInterface* access =
+            QAccessible::queryAccessibleInterface(m_tool->view->findChild<QWidget*>(QLatin1String(target)));
+        QVERIFY(access);
+        QCOMPARE(access->role(), QAccessible::Button);
+        QCOMPARE(access->text(QAccessible::Name), QLatin1String(region));
+        QVERIFY(access->actionInterface());
+        QVERIFY(access->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(objText(), QLatin1String(region));
+    }
+    for (const char* panel : {"Picture1", "Picture2"})
+        QVERIFY(!m_tool->window.findChild<QWidget*>(QLatin1String(panel))->accessibleName().isEmpty());
 }
 
 QTEST_MAIN(TestDesignView)

@@ -1,0 +1,30 @@
+#include "panel.h"
+
+#include "controls.h"
+
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+namespace toolkit {
+
+Panel::Panel(const char* name, const QColor& background, const QString& accessibleName)
+{
+    setObjectName(QLatin1String(name));
+    setAccessibleName(accessibleName);
+    fillBackground(this, background);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void Panel::paintEvent(QPaintEvent*)
+{
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(1, 1, -1, -1);
+    option.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+} // namespace toolkit
