@@ -6,9 +6,15 @@
 #include "shape.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMdiArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWheelEvent>
 
+#include <algorithm>
 #include <iterator>
 
 #include "form1_icon.xpm"
@@ -151,6 +157,40 @@ bool Form1::focusNextPrevChild(bool next)
 {
     m_lastFocused = toolkit::focusRound(m_targets, next);
     return true;
+}
+
+// Up and down, or sideways on a horizontal wheel or with Shift held, as
+// scrolled views do elsewhere on the desktop.
+void Form1::wheelEvent(QWheelEvent* event)
+{
+    QMdiArea* area = mdiArea();
+    if (!area) {
+        DesignSurface::wheelEvent(event);
+        return;
+    }
+    QPoint delta = event->angleDelta();
+    if ((event->modifiers() & Qt::ShiftModifier) && delta.x() == 0)
+        delta = QPoint(delta.y(), 0);
+    const auto scroll = [](QScrollBar* bar, int eighthsOfDegrees) {
+        bar->setValue(bar->value()
+                      - eighthsOfDegrees * QApplication::wheelScrollLines() * bar->singleStep() / 120);
+    };
+    scroll(area->horizontalScrollBar(), delta.x());
+    scroll(area->verticalScrollBar(), delta.y());
+    event->accept();
+}
+
+void Form1::mouseMoveEvent(QMouseEvent* event)
+{
+    DesignSurface::mouseMoveEvent(event);
+    if (!(event->buttons() & Qt::LeftButton) || !parentWidget())
+        return;
+    const QSize area = parentWidget()->size();
+    const int grip = style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const QPoint kept(std::clamp(x(), grip - width(), std::max(grip - width(), area.width() - grip)),
+                      std::clamp(y(), 0, std::max(0, area.height() - grip)));
+    if (kept != pos())
+        move(kept);
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -28,6 +28,10 @@ public:
 protected:
     // Tab, Shift+Tab and the arrow keys go round the click targets, front to back.
     bool focusNextPrevChild(bool next) override;
+    // The wheel scrolls the child-window area the view lies in.
+    void wheelEvent(QWheelEvent* event) override;
+    // However far the view is dragged, part of its caption bar stays in sight.
+    void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     // The mock-up cannot be opened again, so it refuses to close.
     void closeEvent(QCloseEvent* event) override;

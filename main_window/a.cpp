@@ -3,6 +3,8 @@
 #include "colourselector.h"
 #include "controls.h"
 #include "declarations.h"
+#include "designfont.h"
+#include "frame.h"
 #include "panel.h"
 #include "designsurface.h"
 #include "runtime.h"
@@ -12,7 +14,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -57,6 +58,10 @@ A::A(Declarations& scheme, toolkit::Runtime& runtime)
     m_scheme.startUp();
 
     setObjectName(QStringLiteral("A"));
+    // The toolkit's default font for every caption of both windows; the
+    // design view inherits it inside the child-window area, while message
+    // boxes and the folder chooser, windows of their own, keep the desktop's.
+    setFont(toolkit::designFont());
     setWindowTitle(QStringLiteral("Veskoro Colour  Designer"));
     setWindowIcon(QPixmap(a_icon));
 
@@ -86,8 +91,7 @@ A::A(Declarations& scheme, toolkit::Runtime& runtime)
 
     resize(twipsToPixels(kClientWidth),
            twipsToPixels(kClientHeight) + menuBar()->sizeHint().height());
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                    screen()->availableGeometry()));
+    placeOnScreen();
 
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     m_timer1.setInterval(1000);
@@ -95,13 +99,29 @@ A::A(Declarations& scheme, toolkit::Runtime& runtime)
     m_timer1.start();
 }
 
+// Centred on the screen's available area. A window too large for it keeps
+// its top-left corner, with the menu, on the screen. The frame counts once
+// the window system has told its size.
+void A::placeOnScreen()
+{
+    const QRect available = screen()->availableGeometry();
+    const QRect frame = frameGeometry();
+    QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frame.size(), available);
+    placed.moveTo(std::max(placed.left(), available.left()), std::max(placed.top(), available.top()));
+    if (placed.topLeft() != frame.topLeft())
+        move(placed.topLeft());
+}
+
 QWidget* A::createPicture1()
 {
     auto* picture1 = new toolkit::Panel("Picture1", kPanelGrey, QStringLiteral("Channel editor"));
     picture1->setFixedWidth(twipsToPixels(kPicture1Width));
+    // The window shrinks no further than keeps the panel's frames whole,
+    // with the same margin below them as above.
+    picture1->setMinimumHeight(twipsToPixels(kFrame2.top + kFrame2.height + kFrame1.top));
 
     // Created back to front: a control created later lies in front.
-    auto* frame1 = new QGroupBox(QStringLiteral("Current Object"), picture1);
+    auto* frame1 = new toolkit::Frame(QStringLiteral("Current Object"), picture1);
     toolkit::place(frame1, "Frame1", kFrame1);
     m_obj = toolkit::createLabel(toolkit::text(Declarations::regionName(Declarations::NoObject)),
                                  frame1);
@@ -175,8 +195,20 @@ void A::showDesignView(toolkit::DesignSurface* view)
 void A::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (!event->spontaneous())
-        m_tabChain[1]->setFocus();
+    if (event->spontaneous())
+        return;
+    m_tabChain[1]->setFocus();
+}
+
+// Placed again, once, when the window manager has framed the window and the
+// frame's size is known.
+void A::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (!m_framed && frameGeometry() != geometry()) {
+        m_framed = true;
+        placeOnScreen();
+    }
 }
 
 // Tab and Shift+Tab follow the design's chain through the panels and the

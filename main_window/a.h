@@ -43,9 +43,11 @@ public:
 protected:
     bool focusNextPrevChild(bool next) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void createActions();
+    void placeOnScreen();
     QWidget* createPicture1();
     QWidget* createPicture2();
 
@@ -63,6 +65,7 @@ private:
     std::vector<QWidget*> m_tabChain;
     // Where the key out of the design view goes back to.
     QWidget* m_returnFocus = nullptr;
+    bool m_framed = false;
     SaveCommand m_saveCommand;
     QTimer m_timer1{this};
 };

@@ -72,7 +72,7 @@ QPushButton* makeButton(const char* caption, const char* accessibleName, QWidget
 } // namespace
 
 ColourSelector::ColourSelector(QWidget* parent)
-    : QGroupBox(QStringLiteral("Colour Selector"), parent)
+    : Frame(QStringLiteral("Colour Selector"), parent)
 {
     // Created back to front: a control created later lies in front.
     for (const Row& row : kRows) {

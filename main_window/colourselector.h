@@ -5,7 +5,7 @@
 // boxes hold whatever the user typed; the buttons step a box by one; the
 // refresh tick reads the three boxes into one packed colour and shows it.
 
-#include <QGroupBox>
+#include "frame.h"
 
 #include <array>
 #include <cstdint>
@@ -17,7 +17,7 @@ namespace toolkit {
 class Shape;
 }
 
-class ColourSelector : public QGroupBox {
+class ColourSelector : public toolkit::Frame {
     Q_OBJECT
 public:
     explicit ColourSelector(QWidget* parent);

@@ -1,5 +1,7 @@
 #include "shape.h"
 
+#include "outline.h"
+
 #include <QPainter>
 
 namespace toolkit {
@@ -48,10 +50,8 @@ void Shape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), m_fill);
-    if (m_outline == Outline::Drawn) {
-        painter.setPen(borderColour());
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    if (m_outline == Outline::Drawn)
+        drawOutline(painter, rect(), borderColour());
 }
 
 } // namespace toolkit

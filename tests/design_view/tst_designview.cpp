@@ -4,7 +4,12 @@
 #include <QtTest>
 
 #include <QAccessible>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QStyleOptionTitleBar>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QRegularExpression>
@@ -66,6 +71,11 @@ private Q_SLOTS:
     void tabChainWrapsBothWays();
     void regionsChosenFromTheKeyboard();
     void regionsForAssistiveTechnology();
+    void textsFitTheirRectangles_data();
+    void textsFitTheirRectangles();
+    void outlinesOnEveryEdge_data();
+    void outlinesOnEveryEdge();
+    void wheelDragAndShrinking();
 
 private:
     // Clicks the design view at a point given in twips, through the window,
@@ -464,6 +474,213 @@ void TestDesignView::regionsForAssistiveTechnology()
     }
     for (const char* panel : {"Picture1", "Picture2"})
         QVERIFY(!m_tool->window.findChild<QWidget*>(QLatin1String(panel))->accessibleName().isEmpty());
+}
+
+void TestDesignView::textsFitTheirRectangles_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("lines");
+
+    // Each text of both windows, in the control that shows it; the name is
+    // looked up in the main window first, then in the design view.
+    QTest::newRow("obj, nothing") << "obj" << "<NONE>" << 1;
+    QTest::newRow("obj, absolute background") << "obj" << "Absolute BackGround" << 2;
+    QTest::newRow("obj, background") << "obj" << "BackGround" << 1;
+    QTest::newRow("obj, chat background") << "obj" << "Chat BackGround" << 2;
+    QTest::newRow("obj, borders") << "obj" << "Borders" << 1;
+    QTest::newRow("sample square's label") << "Form1/Label1" << "Border Object" << 2;
+    QTest::newRow("maker's line") << "A/Label1" << "Made By Brisko (TWNQ)" << 1;
+    QTest::newRow("Frame1") << "Frame1" << "Current Object" << 1;
+    QTest::newRow("Frame2") << "Frame2" << "Colour Selector" << 1;
+    QTest::newRow("design view caption") << "Form1" << "Quellor Veskoro (Design View)" << 1;
+    QTest::newRow("R") << "R" << "" << 1;
+    QTest::newRow("G") << "G" << "" << 1;
+    QTest::newRow("B") << "B" << "" << 1;
+    QTest::newRow("minus") << "Command2" << "-" << 1;
+    QTest::newRow("plus") << "Command7" << "+" << 1;
+}
+
+// Measured in the font each control really draws with, at the scale the
+// test runs at.
+void TestDesignView::textsFitTheirRectangles()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    QFETCH(int, lines);
+
+    QWidget* widget = control == u"Form1" ? m_tool->view
+        : control == u"Form1/Label1"      ? m_tool->view->findChild<QWidget*>(QStringLiteral("Label1"))
+        : control == u"A/Label1"          ? m_tool->window.findChild<QWidget*>(QStringLiteral("Picture2"))
+                                               ->findChild<QWidget*>(QStringLiteral("Label1"))
+                                          : m_tool->window.findChild<QWidget*>(control);
+    QVERIFY(widget);
+    const QFontMetrics metrics = widget->fontMetrics();
+    QVERIFY2(metrics.height() >= 11, "an 11-pixel line at least");
+
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        if (control == u"obj")
+            m_tool->window.showSelection(text, QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("00"));
+        QCOMPARE(label->text(), text);
+        const QRect needed = metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap | label->alignment(), text);
+        QVERIFY2(label->contentsRect().contains(needed), qPrintable(QStringLiteral("%1 needs %2x%3").arg(text)
+                                                                        .arg(needed.width()).arg(needed.height())));
+        QCOMPARE(needed.height() / metrics.lineSpacing(), lines);
+        if (control == u"Form1/Label1") {
+            // Clear of the sample square's outline, which runs through the
+            // label's last column.
+            const QRect square = m_tool->view->findChild<QWidget*>(QStringLiteral("BGC"))->geometry();
+            QVERIFY(square.adjusted(1, 1, -1, -1).contains(needed.translated(label->pos())));
+        }
+    } else if (auto* frame = qobject_cast<QGroupBox*>(widget)) {
+        QCOMPARE(frame->title(), text);
+        // From the left over the top line, the same indent clear at the right.
+        QVERIFY(metrics.horizontalAdvance(text) + 2 * 6 <= frame->width());
+        // Above every control inside it.
+        for (QWidget* child : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            QVERIFY2(!child->isVisible() || child->y() >= metrics.height(), qPrintable(child->objectName()));
+    } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+        // The widest two hexadecimal digits, inside the frame and Qt's margins.
+        int widest = 0;
+        for (QChar high : QStringLiteral("0123456789ABCDEF"))
+            for (QChar low : QStringLiteral("0123456789ABCDEF"))
+                widest = std::max(widest, metrics.horizontalAdvance(QString(high) + low));
+        const int frameWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+        QVERIFY2(widest + 2 * frameWidth + 2 * 2 <= box->width(), qPrintable(QString::number(widest)));
+        QVERIFY(metrics.height() + 2 * frameWidth <= box->height());
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        QCOMPARE(button->text(), text);
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        QVERIFY(metrics.horizontalAdvance(text) <= contents.width());
+        QVERIFY(metrics.height() <= contents.height() + 2);
+    } else {
+        QCOMPARE(m_tool->view->windowTitle(), text);
+        QStyleOptionTitleBar option;
+        option.initFrom(m_tool->view);
+        option.rect = QRect(0, 0, m_tool->view->width(),
+                            m_tool->view->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, m_tool->view));
+        option.titleBarFlags = m_tool->view->windowFlags();
+        option.subControls = QStyle::SC_All;
+        const QRect caption = m_tool->view->style()->subControlRect(QStyle::CC_TitleBar, &option,
+                                                                     QStyle::SC_TitleBarLabel, m_tool->view);
+        QFont bold = m_tool->view->font();
+        bold.setBold(true);
+        QVERIFY(QFontMetrics(bold).horizontalAdvance(text) <= caption.width());
+    }
+}
+
+void TestDesignView::outlinesOnEveryEdge_data()
+{
+    QTest::addColumn<QString>("shape");
+    QTest::addColumn<QColor>("outline"); // invalid: a frame's etched line, whatever its colours
+    QTest::addColumn<QColor>("fill");
+    QTest::addColumn<bool>("bottomShows");
+
+    const QColor black(0, 0, 0), grey(192, 192, 192);
+    QTest::newRow("main panel") << "BGA(0)" << black << kWhite << true;
+    QTest::newRow("left column") << "BG(1)" << black << kWhite << true;
+    QTest::newRow("chat area") << "BGB" << black << kWhite << true;
+    QTest::newRow("sample square") << "BGC" << black << kWhite << true;
+    QTest::newRow("right column") << "BG(2)" << black << kWhite << true;
+    QTest::newRow("strip") << "BG(3)" << black << kWhite << true;
+    QTest::newRow("bottom bar, past the client area below") << "BGA(1)" << black << kWhite << false;
+    QTest::newRow("red chip") << "Shape1" << black << QColor(255, 0, 0) << true;
+    QTest::newRow("green chip") << "Shape2" << black << QColor(0, 255, 0) << true;
+    QTest::newRow("blue chip") << "Shape3" << black << QColor(0, 0, 255) << true;
+    QTest::newRow("swatch") << "Mix" << black << QColor(0x12, 0x34, 0x56) << true;
+    QTest::newRow("Frame1") << "Frame1" << QColor() << grey << true;
+    QTest::newRow("Frame2") << "Frame2" << QColor() << grey << true;
+}
+
+// In a grab of the whole window, as shown: the outermost device pixels on
+// each side are the outline, one logical pixel thick rounded to whole device
+// pixels, and the fill meets it.
+void TestDesignView::outlinesOnEveryEdge()
+{
+    QFETCH(QString, shape);
+    QFETCH(QColor, outline);
+    QFETCH(QColor, fill);
+    QFETCH(bool, bottomShows);
+
+    setBoxes(QStringLiteral("12"), QStringLiteral("34"), QStringLiteral("56"));
+    m_tool->window.timer1Tick();
+    QWidget* widget = m_tool->window.findChild<QWidget*>(shape);
+    QVERIFY(widget);
+    const QImage image = m_tool->window.grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    const int thickness = std::max(1, qRound(ratio));
+    const int lines = outline.isValid() ? 1 : 2; // a frame's line is etched: two lines
+    const QRect logical(widget->mapTo(&m_tool->window, QPoint(0, 0)), widget->size());
+    const int left = qRound(logical.left() * ratio), right = qRound((logical.left() + logical.width()) * ratio) - 1;
+    const int top = qRound(logical.top() * ratio), bottom = qRound((logical.top() + logical.height()) * ratio) - 1;
+    // Three quarters of the way down the sides, and near the right end of
+    // the top and bottom, clear of a frame's caption.
+    const int acrossX = right - 4 * thickness, acrossY = top + (bottom - top) * 3 / 4;
+
+    struct Side {
+        const char* name;
+        QPoint edge;
+        QPoint inward;
+    };
+    const Side sides[] = {{"left", {left, acrossY}, {1, 0}},
+                          {"right", {right, acrossY}, {-1, 0}},
+                          {"top", {acrossX, top}, {0, 1}},
+                          {"bottom", {acrossX, bottom}, {0, -1}}};
+    for (const Side& side : sides) {
+        if (!bottomShows && side.inward.y() < 0)
+            continue;
+        for (int depth = 0; depth < thickness * lines; ++depth) {
+            const QColor seen = image.pixelColor(side.edge + side.inward * depth);
+            QVERIFY2(outline.isValid() ? seen == outline : seen != fill,
+                     qPrintable(QStringLiteral("%1 edge, %2 px in: %3").arg(side.name).arg(depth).arg(seen.name())));
+        }
+        const QColor inside = image.pixelColor(side.edge + side.inward * thickness * lines);
+        QVERIFY2(inside == fill, qPrintable(QStringLiteral("%1 side, inside: %2").arg(side.name, inside.name())));
+    }
+}
+
+void TestDesignView::wheelDragAndShrinking()
+{
+    // The wheel over the design view scrolls the area: sideways with Shift.
+    m_tool->window.resize(500, 400);
+    QTRY_VERIFY(m_tool->window.findChild<QMdiArea*>()->verticalScrollBar()->maximum() > 0);
+    QMdiArea* area = m_tool->window.findChild<QMdiArea*>();
+    const QPoint over = m_tool->view->widget()->mapTo(&m_tool->window, QPoint(300, 150));
+    const auto wheel = [&](Qt::KeyboardModifiers modifiers) {
+        QWheelEvent event(over, m_tool->window.mapToGlobal(over), {}, QPoint(0, -120), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        // Qt passes only the window system's own wheel events on from the
+        // region under the pointer to the view, so this goes to the view.
+        QApplication::sendEvent(m_tool->view, &event);
+    };
+    wheel(Qt::NoModifier);
+    QVERIFY(area->verticalScrollBar()->value() > 0);
+    QCOMPARE(area->horizontalScrollBar()->value(), 0);
+    wheel(Qt::ShiftModifier);
+    QVERIFY(area->horizontalScrollBar()->value() > 0);
+
+    // Dragged by its caption far up and left, the view keeps part of its
+    // caption bar in the area.
+    area->verticalScrollBar()->setValue(0);
+    area->horizontalScrollBar()->setValue(0);
+    QWindow* window = m_tool->window.windowHandle();
+    const QPoint caption = m_tool->view->mapTo(&m_tool->window, QPoint(m_tool->view->width() / 2, 8));
+    QTest::mousePress(window, Qt::LeftButton, {}, caption);
+    for (int step = 1; step <= 10; ++step)
+        QTest::mouseMove(window, caption - QPoint(200, 200) * step);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, caption - QPoint(2000, 2000));
+    const QRect captionBar(m_tool->view->pos(), QSize(m_tool->view->width(), 8));
+    QVERIFY(m_tool->view->y() >= 0);
+    QVERIFY(area->viewport()->rect().intersects(captionBar));
+
+    // The window shrinks no further than keeps the left panel's frames whole.
+    m_tool->window.resize(10, 10);
+    auto* frame2 = m_tool->window.findChild<QWidget*>(QStringLiteral("Frame2"));
+    auto* picture1 = m_tool->window.findChild<QWidget*>(QStringLiteral("Picture1"));
+    QTRY_VERIFY(picture1->height() >= frame2->geometry().bottom() + 8);
+    QVERIFY(m_tool->window.findChild<QWidget*>(QStringLiteral("R"))->visibleRegion().boundingRect().width() == 25);
 }
 
 QTEST_MAIN(TestDesignView)

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QGroupBox>
+
+namespace toolkit {
+
+// A frame drawn as classic frames are: an etched border on the edges of its
+// design rectangle, the caption over the top line from the left on the
+// container's own colour, and nothing painted inside, so the interior is the
+// container's colour exactly. The style's own group box puts its caption
+// above the box, which would shorten the box and push the caption into the
+// controls placed inside it.
+class Frame : public QGroupBox {
+    Q_OBJECT
+public:
+    Frame(const QString& caption, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace toolkit
