@@ -1,11 +1,11 @@
 #include "clicktarget.h"
 
 #include "accessibleclicktarget.h"
+#include "outline.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 
 namespace toolkit {
 
@@ -62,17 +62,21 @@ void ClickTarget::keyPressEvent(QKeyEvent* event)
     }
 }
 
+// A ring just inside the region, clear of the outline on its edge: the
+// selection colour, two lines thick, with a line of its text colour inside, so it shows on a
+// region of any colour. Unlike the style's own focus mark it tints nothing,
+// so the region's colour is seen true while it has the focus.
 void ClickTarget::paintEvent(QPaintEvent*)
 {
     if (!hasFocus())
         return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    // Just inside the region, clear of the outline drawn on its edge.
-    option.rect = rect().adjusted(2, 2, -2, -2);
-    option.backgroundColor = palette().color(QPalette::Window);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    QPainter painter(this);
+    const double t = outlineThickness(devicePixelRatioF());
+    const QRectF ring = QRectF(rect()).adjusted(2 * t, 2 * t, -2 * t, -2 * t);
+    const QColor highlight = palette().color(QPalette::Highlight);
+    drawOutline(painter, ring, highlight);
+    drawOutline(painter, ring.adjusted(t, t, -t, -t), highlight);
+    drawOutline(painter, ring.adjusted(2 * t, 2 * t, -2 * t, -2 * t), palette().color(QPalette::HighlightedText));
 }
 
 } // namespace toolkit
