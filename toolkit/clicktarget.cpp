@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <utility>
+
 namespace toolkit {
 
 ClickTarget::ClickTarget(int index, QWidget* parent)
@@ -15,8 +17,7 @@ ClickTarget::ClickTarget(int index, QWidget* parent)
 {
     AccessibleClickTarget::install();
     setAttribute(Qt::WA_NoSystemBackground);
-    // The keyboard's way in; a mouse click takes no focus, so nothing is
-    // ever drawn while the mouse is used.
+    // Tab's way in. A click gives the focus to the region clicked, below.
     setFocusPolicy(Qt::TabFocus);
 }
 
@@ -28,6 +29,8 @@ void ClickTarget::click()
 void ClickTarget::mousePressEvent(QMouseEvent* event)
 {
     m_pressed = event->button() == Qt::LeftButton;
+    if (std::exchange(m_markShown, false))
+        update();
 }
 
 // A click is a press and a release of the left button over the same target,
@@ -37,8 +40,19 @@ void ClickTarget::mouseReleaseEvent(QMouseEvent* event)
     const bool click = m_pressed && event->button() == Qt::LeftButton
         && rect().contains(event->position().toPoint());
     m_pressed = false;
-    if (click)
+    if (click) {
+        // Tab goes on from the region clicked.
+        setFocus(Qt::MouseFocusReason);
         ClickTarget::click();
+    }
+}
+
+void ClickTarget::focusInEvent(QFocusEvent* event)
+{
+    const Qt::FocusReason reason = event->reason();
+    m_markShown = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+        || reason == Qt::ShortcutFocusReason;
+    QWidget::focusInEvent(event);
 }
 
 void ClickTarget::keyPressEvent(QKeyEvent* event)
@@ -68,7 +82,7 @@ void ClickTarget::keyPressEvent(QKeyEvent* event)
 // so the region's colour is seen true while it has the focus.
 void ClickTarget::paintEvent(QPaintEvent*)
 {
-    if (!hasFocus())
+    if (!hasFocus() || !m_markShown)
         return;
     QPainter painter(this);
     const double t = outlineThickness(devicePixelRatioF());

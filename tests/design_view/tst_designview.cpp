@@ -452,6 +452,15 @@ void TestDesignView::regionsChosenFromTheKeyboard()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("BGBS"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
     QCOMPARE(QApplication::focusWidget(), box("B"));
+
+    // A click takes the focus to the region clicked, and shows no mark.
+    clickAt(1000, 2500);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("BGS(1)"));
+    const QImage clicked = m_tool->window.grab().toImage();
+    for (int y = 0; y < clicked.height(); ++y)
+        for (int x = 0; x < clicked.width(); ++x)
+            if (area.contains(QPoint(int(x / ratio), int(y / ratio))))
+                QVERIFY2(clicked.pixel(x, y) == unfocused.pixel(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
 }
 
 void TestDesignView::regionsForAssistiveTechnology()
