@@ -39,7 +39,7 @@ ProgramDirectory ProgramDirectory::of(const QByteArray& programFile)
     if (QFile::encodeName(name) != programFile)
         return unknown(QStringLiteral("The name of the program's directory is not valid text (%1), "
                                       "so no file can be written there safely.")
-                           .arg(QDir::toNativeSeparators(name)));
+                           .arg(QDir::toNativeSeparators(QFileInfo(name).path())));
     return checked(QFileInfo(name).path());
 }
 
