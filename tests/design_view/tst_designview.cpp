@@ -160,6 +160,34 @@ void TestDesignView::designTimeState()
     QCOMPARE(chat->toolTip(), QStringLiteral("Chat BackGround"));
     QCOMPARE(shape("BG(0)")->geometry(), QRect(-8, -8, 601, 401));
     QCOMPARE(m_tool->view->findChild<QWidget*>(QStringLiteral("BGS(0)"))->geometry(), QRect(0, 0, 585, 353));
+
+    // What the whole window shows, as a person sees it.
+    const QImage shown = m_tool->window.grab().toImage();
+    const auto at = [&](const char* name, QPoint point, QWidget* in) {
+        return shown.pixelColor(in->findChild<QWidget*>(QLatin1String(name))->mapTo(&m_tool->window, point));
+    };
+    QCOMPARE(at("Picture1", QPoint(4, 300), &m_tool->window), QColor(192, 192, 192));
+    QCOMPARE(at("Picture2", QPoint(10, 8), &m_tool->window), QColor(192, 192, 192));
+    auto* area = m_tool->window.findChild<QMdiArea*>();
+    QCOMPARE(shown.pixelColor(area->mapTo(&m_tool->window, QPoint(area->width() - 5, 5))), QColor(224, 224, 224));
+    // The inks: the maker's line in the selection colour, and "Border Object"
+    // drawn over its square. Small text is smoothed, so ink is counted as the
+    // pixels nearer the ink's colour than the background's.
+    const auto inkIn = [&](QWidget* widget, const QColor& ink, const QColor& background) {
+        const QRect rect(widget->mapTo(&m_tool->window, QPoint(0, 0)), widget->visibleRegion().boundingRect().size());
+        const auto distance = [](const QColor& a, const QColor& b) {
+            return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
+        };
+        int count = 0;
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                count += distance(shown.pixelColor(x, y), ink) < distance(shown.pixelColor(x, y), background);
+        return count;
+    };
+    QWidget* makersLine = m_tool->window.findChild<QWidget*>(QStringLiteral("Picture2"))->findChild<QWidget*>(QStringLiteral("Label1"));
+    QVERIFY(inkIn(makersLine, makersLine->palette().color(QPalette::Inactive, QPalette::Highlight),
+                  QColor(192, 192, 192)) > 40);
+    QVERIFY(inkIn(label, outline, kWhite) > 40);
 }
 
 void TestDesignView::hitTesting_data()
@@ -188,6 +216,48 @@ void TestDesignView::hitTesting_data()
     QTest::newRow("gap above the bottom bar") << 4000 << 5220 << 0;
     QTest::newRow("dead strip") << 8790 << 2500 << -1;
     QTest::newRow("dead strip beside the bottom bar") << 8790 << 5500 << -1;
+
+    // Each target's first and last pixel inside, and the first pixel outside
+    // it, where the front-to-back order decides (pixels, 15 twips each).
+    const auto row = [](const char* name, int x, int y, int slot) {
+        QTest::newRow(name) << x * 15 << y * 15 << slot;
+    };
+    row("BGCS first pixel", 184, 40, 3);
+    row("BGCS last pixel", 232, 80, 3);
+    row("left of BGCS", 183, 60, 2);
+    row("right of BGCS", 233, 60, 2);
+    row("below BGCS", 200, 81, 2);
+    row("BGBS first pixel", 176, 32, 2);
+    row("BGBS last pixel", 408, 312, 2);
+    row("left of BGBS", 175, 100, 1);
+    row("right of BGBS", 409, 100, 1);
+    row("below BGBS", 300, 313, 1);
+    row("BGS(3) first pixel", 176, 320, 0);
+    row("BGS(3) last pixel", 368, 336, 0);
+    row("right of BGS(3)", 369, 330, 1);
+    row("below BGS(3)", 200, 337, 1);
+    row("BGS(2) first pixel", 416, 32, 0);
+    row("BGS(2) last pixel", 568, 336, 0);
+    row("left of BGS(2)", 415, 100, 1);
+    row("right of BGS(2)", 569, 100, 1);
+    row("below BGS(2)", 500, 337, 1);
+    row("BGS(1) first pixel", 16, 32, 0);
+    row("BGS(1) last pixel", 168, 312, 0);
+    row("left of BGS(1)", 15, 100, 1);
+    row("right of BGS(1)", 169, 100, 1);
+    row("below BGS(1)", 100, 313, 1);
+    row("BGAS(1) first pixel", 0, 352, 1);
+    row("BGAS(1) last pixel", 584, 388, 1);
+    row("above BGAS(1)", 100, 351, 0);
+    row("right of BGAS(1)", 585, 370, -1);
+    row("BGAS(0) first pixel", 8, 8, 1);
+    row("BGAS(0) last pixel", 576, 344, 1);
+    row("left of BGAS(0)", 7, 100, 0);
+    row("right of BGAS(0)", 577, 100, 0);
+    row("below BGAS(0)", 100, 345, 0);
+    row("BGS(0) first pixel", 0, 0, 0);
+    row("BGS(0) last pixel", 584, 351, 0);
+    row("right of BGS(0)", 585, 100, -1);
 }
 
 void TestDesignView::hitTesting()
@@ -198,8 +268,8 @@ void TestDesignView::hitTesting()
 
     clickAt(x, y);
     QCOMPARE(int(m_tool->scheme.CurrentObject), slot);
-    const QString name = QString::fromLatin1(Declarations::regionName(Declarations::Slot(slot)).data());
-    QCOMPARE(objText(), name);
+    const char* const names[] = {"Absolute BackGround", "BackGround", "Chat BackGround", "Borders"};
+    QCOMPARE(objText(), QLatin1String(slot == -1 ? "<NONE>" : names[slot]));
     QCOMPARE(boxes(), QString(slot == -1 ? "00|00|00" : slot == 3 ? "00|00|00" : "FF|FF|FF"));
 }
 
@@ -217,10 +287,16 @@ void TestDesignView::rightAfterStartEachRegionLoadsItsSlot()
 
 void TestDesignView::selectionLoadsTheSlotAndTheTickKeepsIt()
 {
+    m_tool->window.findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
     m_tool->scheme.SchemeColour[Declarations::Background] = "C6D6FD";
+    const auto slots = m_tool->scheme.SchemeColour;
     clickAt(4000, 300);
     QCOMPARE(objText(), QStringLiteral("BackGround"));
     QCOMPARE(boxes(), QStringLiteral("C6|D6|FD"));
+    // The click runs no tick: no slot, swatch or region changes until the next one.
+    QCOMPARE(m_tool->scheme.SchemeColour, slots);
+    QCOMPARE(swatch(), QColor(255, 0, 0));
+    QCOMPARE(pixelAt(4000, 300), kWhite);
     m_tool->window.timer1Tick();
     QCOMPARE(m_tool->scheme.SchemeColour[Declarations::Background], std::string("C6D6FD"));
     QCOMPARE(pixelAt(4000, 300), QColor(0xC6, 0xD6, 0xFD));
@@ -331,6 +407,9 @@ void TestDesignView::whateverIsTypedSavesWhatIsShown_data()
                                << QStringLiteral("\u65e5\u672c") << "070000";
     QTest::newRow("digit then non-ASCII") << QStringLiteral("7\u00e9") << QStringLiteral("\u00b2")
                                           << QStringLiteral("A\U0001F600") << "7000A0";
+    // Their low bytes are A, 1 and F, yet they are no digits.
+    QTest::newRow("non-ASCII with a digit's low byte") << QStringLiteral("\u0141\u0131") << QStringLiteral("7\u0146")
+                                                       << QStringLiteral("\u0131") << "007000";
 }
 
 void TestDesignView::whateverIsTypedSavesWhatIsShown()
@@ -583,24 +662,25 @@ void TestDesignView::textsFitTheirRectangles()
 void TestDesignView::outlinesOnEveryEdge_data()
 {
     QTest::addColumn<QString>("shape");
+    QTest::addColumn<QRect>("design"); // in pixels, inside its container
     QTest::addColumn<QColor>("outline"); // invalid: a frame's etched line, whatever its colours
     QTest::addColumn<QColor>("fill");
     QTest::addColumn<bool>("bottomShows");
 
     const QColor black(0, 0, 0), grey(192, 192, 192);
-    QTest::newRow("main panel") << "BGA(0)" << black << kWhite << true;
-    QTest::newRow("left column") << "BG(1)" << black << kWhite << true;
-    QTest::newRow("chat area") << "BGB" << black << kWhite << true;
-    QTest::newRow("sample square") << "BGC" << black << kWhite << true;
-    QTest::newRow("right column") << "BG(2)" << black << kWhite << true;
-    QTest::newRow("strip") << "BG(3)" << black << kWhite << true;
-    QTest::newRow("bottom bar, past the client area below") << "BGA(1)" << black << kWhite << false;
-    QTest::newRow("red chip") << "Shape1" << black << QColor(255, 0, 0) << true;
-    QTest::newRow("green chip") << "Shape2" << black << QColor(0, 255, 0) << true;
-    QTest::newRow("blue chip") << "Shape3" << black << QColor(0, 0, 255) << true;
-    QTest::newRow("swatch") << "Mix" << black << QColor(0x12, 0x34, 0x56) << true;
-    QTest::newRow("Frame1") << "Frame1" << QColor() << grey << true;
-    QTest::newRow("Frame2") << "Frame2" << QColor() << grey << true;
+    QTest::newRow("main panel") << "BGA(0)" << QRect(8, 8, 569, 337) << black << kWhite << true;
+    QTest::newRow("left column") << "BG(1)" << QRect(16, 32, 153, 281) << black << kWhite << true;
+    QTest::newRow("chat area") << "BGB" << QRect(176, 32, 233, 281) << black << kWhite << true;
+    QTest::newRow("sample square") << "BGC" << QRect(184, 40, 49, 41) << black << kWhite << true;
+    QTest::newRow("right column") << "BG(2)" << QRect(416, 32, 153, 305) << black << kWhite << true;
+    QTest::newRow("strip") << "BG(3)" << QRect(176, 320, 193, 17) << black << kWhite << true;
+    QTest::newRow("bottom bar, past the client area below") << "BGA(1)" << QRect(0, 352, 585, 41) << black << kWhite << false;
+    QTest::newRow("red chip") << "Shape1" << QRect(8, 24, 17, 17) << black << QColor(255, 0, 0) << true;
+    QTest::newRow("green chip") << "Shape2" << QRect(8, 56, 17, 17) << black << QColor(0, 255, 0) << true;
+    QTest::newRow("blue chip") << "Shape3" << QRect(8, 88, 17, 17) << black << QColor(0, 0, 255) << true;
+    QTest::newRow("swatch") << "Mix" << QRect(8, 120, 81, 17) << black << QColor(0x12, 0x34, 0x56) << true;
+    QTest::newRow("Frame1") << "Frame1" << QRect(8, 8, 97, 57) << QColor() << grey << true;
+    QTest::newRow("Frame2") << "Frame2" << QRect(8, 72, 97, 145) << QColor() << grey << true;
 }
 
 // In a grab of the whole window, as shown: the outermost device pixels on
@@ -609,6 +689,7 @@ void TestDesignView::outlinesOnEveryEdge_data()
 void TestDesignView::outlinesOnEveryEdge()
 {
     QFETCH(QString, shape);
+    QFETCH(QRect, design);
     QFETCH(QColor, outline);
     QFETCH(QColor, fill);
     QFETCH(bool, bottomShows);
@@ -617,11 +698,12 @@ void TestDesignView::outlinesOnEveryEdge()
     m_tool->window.timer1Tick();
     QWidget* widget = m_tool->window.findChild<QWidget*>(shape);
     QVERIFY(widget);
+    QCOMPARE(widget->geometry(), design);
     const QImage image = m_tool->window.grab().toImage();
     const qreal ratio = image.devicePixelRatio();
     const int thickness = std::max(1, qRound(ratio));
     const int lines = outline.isValid() ? 1 : 2; // a frame's line is etched: two lines
-    const QRect logical(widget->mapTo(&m_tool->window, QPoint(0, 0)), widget->size());
+    const QRect logical(widget->parentWidget()->mapTo(&m_tool->window, design.topLeft()), design.size());
     const int left = qRound(logical.left() * ratio), right = qRound((logical.left() + logical.width()) * ratio) - 1;
     const int top = qRound(logical.top() * ratio), bottom = qRound((logical.top() + logical.height()) * ratio) - 1;
     // Three quarters of the way down the sides, and near the right end of

@@ -1,6 +1,7 @@
 #include "a.h"
 #include "declarations.h"
 #include "fakeruntime.h"
+#include "form1.h"
 #include "shape.h"
 
 #include <QtTest>
@@ -14,6 +15,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <memory>
 
@@ -41,13 +43,18 @@ private Q_SLOTS:
     void closingTheWindowEndsTheProgram();
 
 private:
+    // A control of the main window's own: the design view has a Label1 too.
     template <class T = QWidget>
     T* control(const char* name) const
     {
-        T* found = m_window->findChild<T*>(QLatin1String(name));
-        if (!found)
-            qFatal("no control named %s", name);
-        return found;
+        for (T* found : m_window->findChildren<T*>(QLatin1String(name))) {
+            QObject* owner = found;
+            while (owner && owner != m_view)
+                owner = owner->parent();
+            if (!owner)
+                return found;
+        }
+        qFatal("no control named %s", name);
     }
     QColor swatchColour() const
     {
@@ -59,13 +66,17 @@ private:
     std::unique_ptr<FakeRuntime> m_runtime;
     std::unique_ptr<Declarations> m_scheme;
     std::unique_ptr<A> m_window;
+    Form1* m_view = nullptr;
 };
 
 void TestMainWindow::init()
 {
     m_runtime = std::make_unique<FakeRuntime>();
     m_scheme = std::make_unique<Declarations>();
+    // Assembled as the program assembles it, at its design size.
     m_window = std::make_unique<A>(*m_scheme, *m_runtime);
+    m_view = new Form1(*m_scheme, *m_window);
+    m_window->showDesignView(m_view);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -106,9 +117,16 @@ void TestMainWindow::layoutFollowsTheDesign()
     QFETCH(QRect, pixels);
     QCOMPARE(control(name.toLatin1().constData())->geometry(), pixels);
 
-    // The client area below the menu bar, and the child-window area it leaves.
+    // The client area below the menu bar, and the child-window area it
+    // leaves: the design view, wider than that, shows from its left edge,
+    // with a scroll bar for the rest.
     QCOMPARE(m_window->centralWidget()->size(), QSize(682, 452));
-    QCOMPARE(m_window->findChild<QMdiArea*>()->geometry(), QRect(119, 0, 563, 436));
+    auto* area = m_window->findChild<QMdiArea*>();
+    QCOMPARE(area->geometry(), QRect(119, 0, 563, 436));
+    QVERIFY(m_view->isVisible());
+    QCOMPARE(m_view->pos(), QPoint(0, 0));
+    QVERIFY(area->horizontalScrollBar()->isVisible());
+    QCOMPARE(area->horizontalScrollBar()->value(), area->horizontalScrollBar()->minimum());
 }
 
 void TestMainWindow::designTimeState()
@@ -242,6 +260,8 @@ void TestMainWindow::stepping_data()
     QTest::newRow("1FF plus reads 1F") << "B" << "1FF" << "Command7" << "20" << "20";
     QTest::newRow("empty plus") << "B" << "" << "Command7" << "1" << "01";
     QTest::newRow("C6 minus") << "B" << "C6" << "Command6" << "C5" << "C5";
+    QTest::newRow("FE plus reaches FF") << "G" << "FE" << "Command5" << "FF" << "FF";
+    QTest::newRow("01 minus reaches 0") << "B" << "01" << "Command6" << "0" << "00";
 }
 
 void TestMainWindow::stepping()

@@ -41,7 +41,7 @@ int channelValue(const QString& text)
 const QPoint kProbe[] = {{60, 2500}, {4000, 300}, {4000, 2500}, {2640, 2500}};
 
 const QString kPrintable = QStringLiteral("0123456789ABCDEFabcdefGgZz-+ .");
-const QString kForeign[] = {QStringLiteral("\u00e9"), QStringLiteral("\u00ff"), QStringLiteral("\u65e5"),
+const QString kForeign[] = {QStringLiteral("\u00e9"), QStringLiteral("\u0141"), QStringLiteral("\u00ff"), QStringLiteral("\u65e5"),
                             QStringLiteral("\U0001F600"), QStringLiteral("\u0660")};
 const QString kControl[] = {QStringLiteral("\t"), QStringLiteral("\x01"), QStringLiteral("\x7f"),
                             QStringLiteral("\r\n"), QString(QChar(0))};

@@ -8,6 +8,9 @@
 
 #include <QtTest>
 
+#include <QMessageBox>
+#include <QPushButton>
+
 #include <sys/stat.h>
 
 namespace {
@@ -54,6 +57,7 @@ private Q_SLOTS:
     void failedWriteIntoMissingOrBlockedPath();
     void programDirectory_data();
     void programDirectory();
+    void realMessageBoxes();
 };
 
 void TestToolkit::twipsToPixels()
@@ -231,6 +235,52 @@ void TestToolkit::programDirectory()
     QVERIFY(QDir::setCurrent(previous));
     QCOMPARE(own.path, QStringLiteral(QV_TEST_DIRECTORY));
     QVERIFY(own.known());
+}
+
+// The real boxes, answered as a person would once they are up.
+void TestToolkit::realMessageBoxes()
+{
+    toolkit::Runtime runtime;
+    struct Seen {
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString title, text;
+        QStringList buttons;
+        QString defaultButton;
+    } seen;
+    const auto answer = [&seen](const QString& press) {
+        QTimer::singleShot(0, [&seen, press] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            seen = {box->icon(), box->windowTitle(), box->text(), {},
+                    box->defaultButton() ? box->defaultButton()->text().remove(u'&') : QString()};
+            for (QAbstractButton* button : box->buttons()) {
+                seen.buttons << button->text();
+                // The platform's OK may carry an access letter or not.
+                if (button->text().remove(u'&') == press)
+                    button->click();
+            }
+        });
+    };
+
+    answer(QStringLiteral("OK"));
+    runtime.showMessage(toolkit::Runtime::Icon::Information, QStringLiteral("Veskoro Designer"), QStringLiteral("placed"));
+    QCOMPARE(seen.icon, QMessageBox::Information);
+    QCOMPARE(seen.title, QStringLiteral("Veskoro Designer"));
+    QCOMPARE(seen.text, QStringLiteral("placed"));
+    QCOMPARE(seen.buttons.size(), 1);
+
+    answer(QStringLiteral("OK"));
+    runtime.showMessage(toolkit::Runtime::Icon::Warning, QStringLiteral("Veskoro Designer"), QStringLiteral("not saved"));
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+
+    // The warning that offers a folder: OK stays the default and declines.
+    answer(QStringLiteral("OK"));
+    QVERIFY(!runtime.warnOfferingFolder(QStringLiteral("Veskoro Designer"), QStringLiteral("not saved")));
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+    QCOMPARE(seen.defaultButton, QStringLiteral("OK"));
+    QVERIFY(seen.buttons.contains(QStringLiteral("&Choose Folder\u2026")));
+    answer(QStringLiteral("Choose Folder\u2026"));
+    QVERIFY(runtime.warnOfferingFolder(QStringLiteral("Veskoro Designer"), QStringLiteral("not saved")));
 }
 
 QTEST_MAIN(TestToolkit)
