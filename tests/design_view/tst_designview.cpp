@@ -172,8 +172,8 @@ void TestDesignView::designTimeState()
     QCOMPARE(shown.pixelColor(area->mapTo(&m_tool->window, QPoint(area->width() - 5, 5))), QColor(224, 224, 224));
     // The inks: the maker's line in the selection colour, and "Border Object"
     // drawn over its square. Small text is smoothed, so ink is counted as the
-    // pixels nearer the ink's colour than the background's.
-    const auto inkIn = [&](QWidget* widget, const QColor& ink, const QColor& background) {
+    // pixels nearer the ink's colour than the background's or another ink's.
+    const auto inkIn = [&](QWidget* widget, const QColor& ink, const QColor& background, const QColor& other) {
         const QRect rect(widget->mapTo(&m_tool->window, QPoint(0, 0)), widget->visibleRegion().boundingRect().size());
         const auto distance = [](const QColor& a, const QColor& b) {
             return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue());
@@ -181,13 +181,14 @@ void TestDesignView::designTimeState()
         int count = 0;
         for (int y = rect.top(); y <= rect.bottom(); ++y)
             for (int x = rect.left(); x <= rect.right(); ++x)
-                count += distance(shown.pixelColor(x, y), ink) < distance(shown.pixelColor(x, y), background);
+                count += distance(shown.pixelColor(x, y), ink) < std::min(distance(shown.pixelColor(x, y), background),
+                                                                          distance(shown.pixelColor(x, y), other));
         return count;
     };
     QWidget* makersLine = m_tool->window.findChild<QWidget*>(QStringLiteral("Picture2"))->findChild<QWidget*>(QStringLiteral("Label1"));
-    QVERIFY(inkIn(makersLine, makersLine->palette().color(QPalette::Inactive, QPalette::Highlight),
-                  QColor(192, 192, 192)) > 40);
-    QVERIFY(inkIn(label, outline, kWhite) > 40);
+    const QColor highlight = makersLine->palette().color(QPalette::Inactive, QPalette::Highlight);
+    QVERIFY(inkIn(makersLine, highlight, QColor(192, 192, 192), outline) > 40);
+    QVERIFY(inkIn(label, outline, kWhite, highlight) > 40);
 }
 
 void TestDesignView::hitTesting_data()
