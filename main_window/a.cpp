@@ -11,7 +11,6 @@
 #include "schemefile.h"
 #include "twips.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QGridLayout>
 #include <QLabel>
@@ -236,10 +235,9 @@ void A::switchPane()
 void A::showSelection(const QString& regionName, const QString& red, const QString& green,
                       const QString& blue)
 {
+    // Qt tells a listening screen reader the label's new name, so the newly
+    // selected region is announced.
     m_obj->setText(regionName);
-    // A screen reader announces the newly selected region.
-    QAccessibleEvent announcement(m_obj, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&announcement);
     m_selector->load(red, green, blue);
 }
 
