@@ -149,7 +149,6 @@ void Form1::showEvent(QShowEvent* event)
 
 void Form1::focusRegions()
 {
-    setFocus(Qt::ShortcutFocusReason);
     (m_lastFocused ? m_lastFocused : m_targets.front())->setFocus(Qt::ShortcutFocusReason);
 }
 

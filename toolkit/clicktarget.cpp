@@ -37,13 +37,13 @@ void ClickTarget::mousePressEvent(QMouseEvent* event)
 // as with any button: dragging off before letting go cancels it.
 void ClickTarget::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = m_pressed && event->button() == Qt::LeftButton
+    const bool released = m_pressed && event->button() == Qt::LeftButton
         && rect().contains(event->position().toPoint());
     m_pressed = false;
-    if (click) {
+    if (released) {
         // Tab goes on from the region clicked.
         setFocus(Qt::MouseFocusReason);
-        ClickTarget::click();
+        click();
     }
 }
 
@@ -77,9 +77,9 @@ void ClickTarget::keyPressEvent(QKeyEvent* event)
 }
 
 // A ring just inside the region, clear of the outline on its edge: the
-// selection colour, two lines thick, with a line of its text colour inside, so it shows on a
-// region of any colour. Unlike the style's own focus mark it tints nothing,
-// so the region's colour is seen true while it has the focus.
+// selection colour, two lines thick, with a line of its text colour inside,
+// so it shows on a region of any colour. Unlike the style's own focus mark
+// it tints nothing, so the region's colour is seen true while it is focused.
 void ClickTarget::paintEvent(QPaintEvent*)
 {
     if (!hasFocus() || !m_markShown)

@@ -14,11 +14,6 @@ constexpr int kCaptionPadding = 2;
 
 } // namespace
 
-Frame::Frame(const QString& caption, QWidget* parent)
-    : QGroupBox(caption, parent)
-{
-}
-
 void Frame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

@@ -13,7 +13,7 @@ namespace toolkit {
 class Frame : public QGroupBox {
     Q_OBJECT
 public:
-    Frame(const QString& caption, QWidget* parent);
+    using QGroupBox::QGroupBox;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
