@@ -18,6 +18,15 @@ QString placedMessage(const QString& where)
         .arg(where);
 }
 
+// The rename put the new file in place, but the folder's change may not be
+// on the disk yet: saved, and the user should know the one risk left.
+QString unconfirmedMessage(const QString& reason, const QString& placed)
+{
+    return QStringLiteral("The new colors.DAT is in place, but the system could not confirm that the "
+                          "folder's change reached the disk (%1), so a power cut could still lose it.\n\n%2")
+        .arg(reason, placed);
+}
+
 } // namespace
 
 bool SaveCommand::run(const Declarations& scheme, toolkit::Runtime& runtime)
@@ -38,23 +47,29 @@ bool SaveCommand::run(const Declarations& scheme, toolkit::Runtime& runtime)
         if (problem.isEmpty()) {
             const QString path = QDir::toNativeSeparators(
                 QDir(folder).filePath(toolkit::text(SchemeFile::FileName)));
-            const QString failure = runtime.writeTextFile(path, bytes);
-            if (failure.isEmpty()) {
+            const toolkit::WriteResult result = runtime.writeTextFile(path, bytes);
+            if (result.written()) {
                 if (chosen)
                     m_chosenFolder = folder;
-                runtime.showMessage(toolkit::Runtime::Icon::Information, kTitle,
-                                    placedMessage(chosen ? QDir::toNativeSeparators(folder)
-                                                         : QStringLiteral("this applications directory")));
+                const QString placed = placedMessage(chosen ? QDir::toNativeSeparators(folder)
+                                                            : QStringLiteral("this applications directory"));
+                if (result.unconfirmed.isEmpty())
+                    runtime.showMessage(toolkit::Runtime::Icon::Information, kTitle, placed);
+                else
+                    runtime.showMessage(toolkit::Runtime::Icon::Warning, kTitle,
+                                        unconfirmedMessage(result.unconfirmed, placed));
                 return true;
             }
-            problem = kNotSaved + QStringLiteral("Could not write %1:\n%2").arg(path, failure);
+            problem = kNotSaved + QStringLiteral("Could not write %1:\n%2").arg(path, result.failure);
         }
         if (!runtime.warnOfferingFolder(kTitle, problem))
             return false;
-        folder = runtime.chooseFolder(QStringLiteral("Save colors.DAT to"));
-        if (folder.isEmpty())
+        const QString answer = runtime.chooseFolder(QStringLiteral("Save colors.DAT to"));
+        if (answer.isEmpty())
             return false;
+        const toolkit::ProgramDirectory checked = toolkit::ProgramDirectory::chosen(answer);
+        folder = checked.path;
         chosen = true;
-        problem.clear();
+        problem = checked.known() ? QString() : kNotSaved + checked.problem;
     }
 }

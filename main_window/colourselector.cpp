@@ -112,8 +112,11 @@ void ColourSelector::load(const QString& red, const QString& green, const QStrin
 
 std::uint32_t ColourSelector::refresh()
 {
+    // A box being typed into keeps its text until the focus leaves it:
+    // widening "8" to "08" between two keys would turn a typed 80 into 080.
+    // A single digit n reads as 0n, so the colour is the same either way.
     for (QLineEdit* box : m_boxes) {
-        if (box->text().size() == 1)
+        if (box->text().size() == 1 && !box->hasFocus())
             box->setText(QLatin1Char('0') + box->text());
     }
     const std::uint32_t colour = Math::PackColour(channelText(m_boxes[Red]),

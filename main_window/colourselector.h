@@ -25,8 +25,9 @@ public:
     // Loads the three channel texts into the boxes, as they stand.
     void load(const QString& red, const QString& green, const QString& blue);
 
-    // Gives one-character boxes their leading zero, paints Mix with the
-    // colour the boxes hold and returns that colour.
+    // Gives one-character boxes their leading zero, except the one the user
+    // is typing into, paints Mix with the colour the boxes hold and returns
+    // that colour.
     std::uint32_t refresh();
 
     // The boxes, then the buttons row by row: the window's tab chain

@@ -7,9 +7,12 @@
 #ifdef Q_OS_UNIX
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,14 +25,19 @@ namespace toolkit {
 
 namespace {
 
-QString notAbsolute(const QString& path)
+WriteResult failed(const QString& reason)
 {
-    return QStringLiteral("%1 is not an absolute path.").arg(path);
+    return {reason, QString()};
 }
 
-QString standingThere(const QString& kind)
+WriteResult notAbsolute(const QString& path)
 {
-    return QStringLiteral("A %1 stands there, not a regular file; it was left as it is.").arg(kind);
+    return failed(QStringLiteral("%1 is not an absolute path.").arg(path));
+}
+
+WriteResult standingThere(const QString& kind)
+{
+    return failed(QStringLiteral("A %1 stands there, not a regular file; it was left as it is.").arg(kind));
 }
 
 } // namespace
@@ -59,13 +67,31 @@ QString kindOf(mode_t mode)
     return QStringLiteral("special file");
 }
 
+// A signal arriving during a call is no reason to give up the Save.
+template <typename Call>
+auto retried(Call call)
+{
+    auto result = call();
+    while (result == -1 && errno == EINTR)
+        result = call();
+    return result;
+}
+
 int syncData(int fd)
 {
 #ifdef Q_OS_LINUX
-    return ::fdatasync(fd);
+    return retried([fd] { return ::fdatasync(fd); });
 #else
-    return ::fsync(fd);
+    return retried([fd] { return ::fsync(fd); });
 #endif
+}
+
+// The descriptor is released even when close reports EINTR, so closing again
+// could close a descriptor opened meanwhile; the data was flushed before, so
+// nothing is lost.
+int closeOnce(int fd)
+{
+    return ::close(fd) == 0 || errno == EINTR ? 0 : -1;
 }
 
 // Closes a descriptor when it goes out of scope.
@@ -79,14 +105,31 @@ struct Descriptor {
     int release() { return std::exchange(fd, -1); }
 };
 
+const QByteArray kTemporaryPrefix = QByteArrayLiteral(".colors.tmp.");
+
+// The names createTemporary gives: the prefix and a 32-bit number in base 36.
+bool isTemporaryName(const char* name)
+{
+    const QByteArray text(name);
+    if (!text.startsWith(kTemporaryPrefix))
+        return false;
+    const QByteArray tail = text.mid(kTemporaryPrefix.size());
+    return !tail.isEmpty() && tail.size() <= 7
+        && std::all_of(tail.begin(), tail.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
+           });
+}
+
 // Creates a new, empty temporary file in the directory; never opens one
-// that exists, so nothing planted there is followed.
+// that exists, so nothing planted there is followed or written into.
 int createTemporary(int directory, QByteArray& name, mode_t mode)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = ".colors.tmp." + QByteArray::number(QRandomGenerator::global()->generate(), 36);
-        const int fd = ::openat(directory, name.constData(),
-                                O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        name = kTemporaryPrefix + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        const int fd = retried([&] {
+            return ::openat(directory, name.constData(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        });
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -94,12 +137,39 @@ int createTemporary(int directory, QByteArray& name, mode_t mode)
     return -1;
 }
 
+// A Save killed halfway leaves its temporary file behind. Removes those that
+// are plainly ours and abandoned: regular files, named as createTemporary
+// names them, of this user, untouched for a minute, so that a Save running
+// at this moment in another copy of the program keeps its own.
+void removeLeftovers(int directory)
+{
+    const int listing = retried([directory] {
+        return ::openat(directory, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    });
+    if (listing < 0)
+        return;
+    DIR* entries = ::fdopendir(listing);
+    if (!entries) {
+        ::close(listing);
+        return;
+    }
+    const time_t abandoned = ::time(nullptr) - 60;
+    while (const dirent* entry = ::readdir(entries)) {
+        struct stat status {};
+        if (isTemporaryName(entry->d_name)
+            && ::fstatat(directory, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0
+            && S_ISREG(status.st_mode) && status.st_uid == ::geteuid() && status.st_mtime < abandoned)
+            ::unlinkat(directory, entry->d_name, 0);
+    }
+    ::closedir(entries);
+}
+
 QString writeAll(int fd, const QByteArray& bytes)
 {
     for (qsizetype written = 0; written < bytes.size();) {
-        const ssize_t count = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
-        if (count < 0 && errno == EINTR)
-            continue;
+        const ssize_t count = retried([&] {
+            return ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        });
         if (count <= 0)
             return systemReason(count < 0 ? errno : ENOSPC);
         written += count;
@@ -114,7 +184,7 @@ void survivesFileSizeLimits()
     std::signal(SIGXFSZ, SIG_IGN);
 }
 
-QString writeFileAtomically(const QString& path, const QByteArray& bytes)
+WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
     if (QDir::isRelativePath(path))
         return notAbsolute(path);
@@ -124,32 +194,37 @@ QString writeFileAtomically(const QString& path, const QByteArray& bytes)
 
     // Everything below happens relative to the directory opened here, so a
     // directory renamed meanwhile cannot send the file anywhere else.
-    Descriptor directory{::open(directoryName.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    Descriptor directory{retried([&] {
+        return ::openat(AT_FDCWD, directoryName.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    })};
     if (directory.fd < 0)
-        return systemReason(errno);
+        return failed(systemReason(errno));
+    removeLeftovers(directory.fd);
 
     struct stat existing {};
-    mode_t mode = 0666; // narrowed by the umask, as for any new file
+    bool replacing = false;
     if (::fstatat(directory.fd, fileName.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
         if (!S_ISREG(existing.st_mode))
             return standingThere(kindOf(existing.st_mode));
-        mode = existing.st_mode & 07777;
+        replacing = true;
     } else if (errno != ENOENT) {
-        return systemReason(errno);
+        return failed(systemReason(errno));
     }
 
     QByteArray temporaryName;
-    Descriptor file{createTemporary(directory.fd, temporaryName, mode)};
+    // Read and write for all, narrowed by the umask, as for any new file.
+    Descriptor file{createTemporary(directory.fd, temporaryName, 0666)};
     if (file.fd < 0)
-        return systemReason(errno);
+        return failed(systemReason(errno));
     const auto discard = [&](const QString& reason) {
         ::unlinkat(directory.fd, temporaryName.constData(), 0);
-        return reason;
+        return failed(reason);
     };
-    // The umask narrowed the mode of the new file; an existing file's own
-    // permissions carry over to its replacement.
-    if (existing.st_mode != 0)
-        ::fchmod(file.fd, mode);
+    // The user's own file keeps its permissions. Someone else's file in a
+    // shared folder is no model: its replacement is the saver's new file,
+    // and never inherits setuid, setgid or sticky bits.
+    if (replacing && existing.st_uid == ::geteuid())
+        ::fchmod(file.fd, existing.st_mode & 0777);
 
     const QString failure = writeAll(file.fd, bytes);
     if (!failure.isEmpty())
@@ -158,13 +233,16 @@ QString writeFileAtomically(const QString& path, const QByteArray& bytes)
     // NFS, a failing disk) show here, while the old file is still whole.
     if (syncData(file.fd) != 0)
         return discard(systemReason(errno));
-    if (::close(file.release()) != 0)
+    if (closeOnce(file.release()) != 0)
         return discard(systemReason(errno));
-    if (::renameat(directory.fd, temporaryName.constData(), directory.fd, fileName.constData()) != 0)
+    if (retried([&] {
+            return ::renameat(directory.fd, temporaryName.constData(), directory.fd, fileName.constData());
+        }) != 0)
         return discard(systemReason(errno));
-    // The rename itself is only durable once the directory is on disk.
-    if (::fsync(directory.fd) != 0)
-        return systemReason(errno);
+    // From here the new file stands in place of the old one. Only once the
+    // directory is on disk is that change itself safe from a power cut.
+    if (retried([&] { return ::fsync(directory.fd); }) != 0)
+        return {QString(), systemReason(errno)};
     return {};
 }
 
@@ -175,7 +253,7 @@ void survivesFileSizeLimits()
     // Only Unix signals a file-size limit; elsewhere it is a write error already.
 }
 
-QString writeFileAtomically(const QString& path, const QByteArray& bytes)
+WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
     if (QDir::isRelativePath(path))
         return notAbsolute(path);
@@ -189,18 +267,18 @@ QString writeFileAtomically(const QString& path, const QByteArray& bytes)
     // file to the disk (FlushFileBuffers on Windows) before it renames it.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
+        return failed(file.errorString());
     for (qint64 written = 0; written < bytes.size();) {
         const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
         if (count <= 0) {
             const QString reason = file.errorString();
             file.cancelWriting();
-            return reason;
+            return failed(reason);
         }
         written += count;
     }
     if (!file.commit())
-        return file.errorString();
+        return failed(file.errorString());
     return {};
 }
 

@@ -15,19 +15,29 @@ namespace toolkit {
 
 namespace {
 
+const QString kProgramsDirectory = QStringLiteral("program's directory");
+const QString kChosenFolder = QStringLiteral("chosen folder");
+
 ProgramDirectory unknown(const QString& why)
 {
     return {QString(), why};
 }
 
+ProgramDirectory notText(const QString& what, const QString& directory)
+{
+    return unknown(QStringLiteral("The name of the %1 is not valid text (%2), "
+                                  "so no file can be written there safely.")
+                       .arg(what, QDir::toNativeSeparators(directory)));
+}
+
 // An existing absolute directory, as Qt would name it, or the problem with it.
-ProgramDirectory checked(const QString& directory)
+ProgramDirectory checked(const QString& what, const QString& directory)
 {
     if (directory.isEmpty() || QDir::isRelativePath(directory))
         return unknown(QStringLiteral("The system did not say where the program lies."));
     if (!QFileInfo(directory).isDir())
-        return unknown(QStringLiteral("The program's directory %1 no longer exists.")
-                           .arg(QDir::toNativeSeparators(directory)));
+        return unknown(QStringLiteral("The %1 %2 no longer exists.")
+                           .arg(what, QDir::toNativeSeparators(directory)));
     return {QDir::cleanPath(directory), QString()};
 }
 
@@ -37,10 +47,15 @@ ProgramDirectory ProgramDirectory::of(const QByteArray& programFile)
 {
     const QString name = QFile::decodeName(programFile);
     if (QFile::encodeName(name) != programFile)
-        return unknown(QStringLiteral("The name of the program's directory is not valid text (%1), "
-                                      "so no file can be written there safely.")
-                           .arg(QDir::toNativeSeparators(QFileInfo(name).path())));
-    return checked(QFileInfo(name).path());
+        return notText(kProgramsDirectory, QFileInfo(name).path());
+    return checked(kProgramsDirectory, QFileInfo(name).path());
+}
+
+ProgramDirectory ProgramDirectory::chosen(const QString& folder)
+{
+    if (folder.contains(QChar::ReplacementCharacter))
+        return notText(kChosenFolder, folder);
+    return checked(kChosenFolder, folder);
 }
 
 ProgramDirectory ProgramDirectory::current()
@@ -60,7 +75,7 @@ ProgramDirectory ProgramDirectory::current()
         link.resize(link.size() * 2);
     }
 #else
-    return checked(QCoreApplication::applicationDirPath());
+    return checked(kProgramsDirectory, QCoreApplication::applicationDirPath());
 #endif
 }
 

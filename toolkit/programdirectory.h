@@ -21,6 +21,12 @@ struct ProgramDirectory {
 
     // The running program's own.
     static ProgramDirectory current();
+
+    // A folder the user chose, held to the same standard. Its name arrives
+    // as text already: where the system's bytes were not valid text, the
+    // conversion put U+FFFD in their place, and that name would lead to
+    // another folder or none.
+    static ProgramDirectory chosen(const QString& folder);
 };
 
 } // namespace toolkit

@@ -1,7 +1,5 @@
 #include "runtime.h"
 
-#include "fileoutput.h"
-
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -19,7 +17,7 @@ ProgramDirectory Runtime::applicationDirectory() const
     return ProgramDirectory::current();
 }
 
-QString Runtime::writeTextFile(const QString& path, const QByteArray& bytes)
+WriteResult Runtime::writeTextFile(const QString& path, const QByteArray& bytes)
 {
     return writeFileAtomically(path, bytes);
 }

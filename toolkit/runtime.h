@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fileoutput.h"
 #include "programdirectory.h"
 
 #include <QByteArray>
@@ -21,8 +22,7 @@ public:
 
     // The directory of the program's file, or why it can't be known.
     virtual ProgramDirectory applicationDirectory() const;
-    // Returns an empty text on success, otherwise the reason.
-    virtual QString writeTextFile(const QString& path, const QByteArray& bytes);
+    virtual WriteResult writeTextFile(const QString& path, const QByteArray& bytes);
     // A modal box with one OK button.
     virtual void showMessage(Icon icon, const QString& title, const QString& text);
     // A modal warning with OK, the default, and "&Choose Folder…"; true when

@@ -393,20 +393,31 @@ void TestDesignView::whateverIsTypedSavesWhatIsShown_data()
     QTest::addColumn<QString>("red");
     QTest::addColumn<QString>("green");
     QTest::addColumn<QString>("blue");
+    QTest::addColumn<bool>("tickBetweenKeys");
     QTest::addColumn<QString>("colour");
+    // The boxes after the last tick, with the focus still in B: the box being
+    // typed into keeps its text, the others are widened.
+    QTest::addColumn<QString>("shown");
 
-    QTest::newRow("empty") << "" << "" << "" << "000000";
-    QTest::newRow("one character") << "A" << "7" << "f" << "0A070F";
-    QTest::newRow("lower case") << "ff" << "ab" << "0c" << "FFAB0C";
-    QTest::newRow("beyond F") << "G7" << "ZZ" << "-5" << "070005";
-    QTest::newRow("long") << "1FFFFFFF" << QString(300, u'9') << "FE12" << "1F99FE";
+    QTest::newRow("empty") << "" << "" << "" << false << "000000" << "||";
+    QTest::newRow("one character") << "A" << "7" << "f" << false << "0A070F" << "0A|07|f";
+    QTest::newRow("lower case") << "ff" << "ab" << "0c" << false << "FFAB0C" << "ff|ab|0c";
+    QTest::newRow("beyond F") << "G7" << "ZZ" << "-5" << false << "070005" << "G7|ZZ|-5";
+    QTest::newRow("long") << "1FFFFFFF" << QString(300, u'9') << "FE12" << false << "1F99FE"
+                          << "1FFFFFFF|" + QString(300, u'9') + "|FE12";
     QTest::newRow("non-ASCII") << QStringLiteral("\u00e97") << QStringLiteral("\u00ff\u00ff")
-                               << QStringLiteral("\u65e5\u672c") << "070000";
+                               << QStringLiteral("\u65e5\u672c") << false << "070000"
+                               << QStringLiteral("\u00e97|\u00ff\u00ff|\u65e5\u672c");
     QTest::newRow("digit then non-ASCII") << QStringLiteral("7\u00e9") << QStringLiteral("\u00b2")
-                                          << QStringLiteral("A\U0001F600") << "7000A0";
+                                          << QStringLiteral("A\U0001F600") << false << "7000A0"
+                                          << QStringLiteral("7\u00e9|0\u00b2|A\U0001F600");
     // Their low bytes are A, 1 and F, yet they are no digits.
     QTest::newRow("non-ASCII with a digit's low byte") << QStringLiteral("\u0141\u0131") << QStringLiteral("7\u0146")
-                                                       << QStringLiteral("\u0131") << "007000";
+                                                       << QStringLiteral("\u0131") << false << "007000"
+                                                       << QStringLiteral("\u0141\u0131|7\u0146|\u0131");
+    // The tick falls after the first key in every box: 80 stays 80, and
+    // G's lone 8 becomes 08 only once the focus has moved on.
+    QTest::newRow("a tick between the keys") << "80" << "8" << "C0" << true << "8008C0" << "80|08|C0";
 }
 
 void TestDesignView::whateverIsTypedSavesWhatIsShown()
@@ -414,14 +425,21 @@ void TestDesignView::whateverIsTypedSavesWhatIsShown()
     QFETCH(QString, red);
     QFETCH(QString, green);
     QFETCH(QString, blue);
+    QFETCH(bool, tickBetweenKeys);
     QFETCH(QString, colour);
+    QFETCH(QString, shown);
 
     clickAt(4000, 2500);
     for (auto [name, text] : {std::pair{"R", red}, std::pair{"G", green}, std::pair{"B", blue}}) {
         QLineEdit* edit = box(name);
+        edit->setFocus(Qt::TabFocusReason);
+        QVERIFY(edit->hasFocus());
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
-        typeText(edit, text);
+        typeText(edit, text.left(1));
+        if (tickBetweenKeys)
+            m_tool->window.timer1Tick();
+        typeText(edit, text.mid(1));
         QCOMPARE(edit->text(), text);
     }
     m_tool->window.timer1Tick();
@@ -435,9 +453,10 @@ void TestDesignView::whateverIsTypedSavesWhatIsShown()
         QVERIFY2(colourLine.match(QString::fromLatin1(lines[i])).hasMatch(), lines[i].constData());
 
     QCOMPARE(lines[13], QByteArray("#" + colour.toLatin1() + " ; chat background\r"));
-    const QColor shown = QColor(u'#' + colour);
-    QCOMPARE(swatch(), shown);
-    QCOMPARE(pixelAt(4000, 2500), shown);
+    const QColor painted = QColor(u'#' + colour);
+    QCOMPARE(swatch(), painted);
+    QCOMPARE(pixelAt(4000, 2500), painted);
+    QCOMPARE(boxes(), shown);
 }
 
 void TestDesignView::closingTheViewIsRefused()

@@ -1,4 +1,4 @@
-#include "failingsync.h"
+#include "failingcalls.h"
 #include "fakeruntime.h"
 #include "filesizelimit.h"
 #include "savecommand.h"
@@ -8,10 +8,14 @@
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
-enum Fault { SizeLimit, FlushFails, DirectoryFlushFails };
+enum Fault { SizeLimit, ReadOnlyFolder, OpenDirectory, CreateFile, DataSync, CloseTemporary, Rename, DirectorySync };
+
+const QString kNotWritten = QStringLiteral("The colour scheme was not saved.\n\nCould not write %1:\n");
+const int kNobody = 65534;
 
 const QByteArray kSchemeAtStart =
     "; Generated Using QV Designer\r\n"
@@ -40,6 +44,31 @@ void writeFile(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+FailingCalls::Fault& faultOf(int fault)
+{
+    switch (fault) {
+    case OpenDirectory: return FailingCalls::openDirectory;
+    case CreateFile: return FailingCalls::createFile;
+    case DataSync: return FailingCalls::dataSync;
+    case CloseTemporary: return FailingCalls::closeTemporary;
+    case Rename: return FailingCalls::rename;
+    default: return FailingCalls::directorySync;
+    }
+}
+
+// Sets a name's modification time `seconds` ago, links included.
+void makeOld(const QString& path, int seconds)
+{
+    const timespec times[2] = {{time(nullptr) - seconds, 0}, {time(nullptr) - seconds, 0}};
+    QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW), 0);
+}
+
 } // namespace
 
 class TestExport : public QObject {
@@ -50,6 +79,10 @@ private Q_SLOTS:
     void saveWritesBesideTheProgramAndSaysWhere();
     void failedSaveKeepsTheOldFileAndWarns_data();
     void failedSaveKeepsTheOldFileAndWarns();
+    void replacedFileKeepsOnlyItsOwnersPermissions_data();
+    void replacedFileKeepsOnlyItsOwnersPermissions();
+    void leftoversOfAnInterruptedSaveAreRemoved_data();
+    void leftoversOfAnInterruptedSaveAreRemoved();
     void onlyARegularFileIsReplaced_data();
     void onlyARegularFileIsReplaced();
     void aDirectoryThatIsGoneOrUnknownGetsNothing_data();
@@ -107,47 +140,180 @@ void TestExport::saveWritesBesideTheProgramAndSaysWhere()
 void TestExport::failedSaveKeepsTheOldFileAndWarns_data()
 {
     QTest::addColumn<int>("fault");
-    QTest::addColumn<QString>("reason");
-    QTest::addColumn<bool>("oldFileKept");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("times");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<QString>("said"); // the whole message, %1 for the file's path
 
     // The disk fills up partway: every write beyond a few bytes fails, and
     // the program lives on to say so.
-    QTest::newRow("file-size limit") << int(SizeLimit) << "too large" << true;
+    QTest::newRow("file-size limit") << int(SizeLimit) << 0 << 0 << false << kNotWritten + "File too large";
+    QTest::newRow("read-only folder") << int(ReadOnlyFolder) << 0 << 0 << false << kNotWritten + "Permission denied";
     // Errors that show only when the data reaches the disk.
-    QTest::newRow("flush fails") << int(FlushFails) << "Input/output error" << true;
-    // The new file is in place, but not known to be on disk.
-    QTest::newRow("directory flush fails") << int(DirectoryFlushFails) << "Input/output error" << false;
+    QTest::newRow("flush fails") << int(DataSync) << EIO << -1 << false << kNotWritten + "Input/output error";
+    QTest::newRow("close fails") << int(CloseTemporary) << EIO << 1 << false << kNotWritten + "Input/output error";
+    QTest::newRow("rename fails") << int(Rename) << EXDEV << 1 << false
+                                  << kNotWritten + "Invalid cross-device link";
+    // The new file is in place, but not known to be on disk: saved, with the risk told.
+    QTest::newRow("directory flush fails")
+        << int(DirectorySync) << EIO << -1 << true
+        << "The new colors.DAT is in place, but the system could not confirm that the folder's change "
+           "reached the disk (Input/output error), so a power cut could still lose it.\n\n" + kPlacement;
+    // A signal during a call: the call is made again and the Save goes on.
+    QTest::newRow("opening the folder interrupted") << int(OpenDirectory) << EINTR << 1 << true << kPlacement;
+    QTest::newRow("creating the file interrupted") << int(CreateFile) << EINTR << 1 << true << kPlacement;
+    QTest::newRow("flush interrupted") << int(DataSync) << EINTR << 1 << true << kPlacement;
+    // The descriptor is gone all the same: closing it again would fail.
+    QTest::newRow("close interrupted") << int(CloseTemporary) << EINTR << 1 << true << kPlacement;
+    QTest::newRow("rename interrupted") << int(Rename) << EINTR << 1 << true << kPlacement;
+    QTest::newRow("directory flush interrupted") << int(DirectorySync) << EINTR << 1 << true << kPlacement;
 }
 
 void TestExport::failedSaveKeepsTheOldFileAndWarns()
 {
     QFETCH(int, fault);
-    QFETCH(QString, reason);
-    QFETCH(bool, oldFileKept);
+    QFETCH(int, error);
+    QFETCH(int, times);
+    QFETCH(bool, saved);
+    QFETCH(QString, said);
 
     FakeRuntime runtime;
     const QByteArray old = "; my previous scheme\r\n#123456 ; background\r\n";
     writeFile(runtime.schemePath(), old);
+    const QByteArray folder = QFile::encodeName(QFileInfo(runtime.schemePath()).path());
 
-    bool saved = true;
-    {
+    bool result = !saved;
+    if (fault == ReadOnlyFolder) {
+        // Root writes anywhere, so the Save runs as nobody then.
+        QCOMPARE(chmod(folder.constData(), 0555), 0);
+        const bool root = geteuid() == 0;
+        if (root && seteuid(kNobody) != 0) {
+            chmod(folder.constData(), 0700);
+            QSKIP("running as an ordinary user is not possible here");
+        }
+        result = SaveCommand().run(Declarations(), runtime);
+        if (root)
+            QCOMPARE(seteuid(0), 0);
+        QCOMPARE(chmod(folder.constData(), 0700), 0);
+    } else {
         const FileSizeLimit diskFull(fault == SizeLimit ? 100 : RLIM_INFINITY);
-        FailingSync::dataSyncFails = fault == FlushFails;
-        FailingSync::directorySyncFails = fault == DirectoryFlushFails;
-        saved = SaveCommand().run(Declarations(), runtime);
-        FailingSync::dataSyncFails = FailingSync::directorySyncFails = false;
+        if (fault != SizeLimit)
+            faultOf(fault) = {error, times};
+        result = SaveCommand().run(Declarations(), runtime);
+        FailingCalls::disarm();
     }
-    QVERIFY(!saved);
-    QCOMPARE(runtime.savedScheme(), oldFileKept ? old : kSchemeAtStart);
+    QCOMPARE(result, saved);
+    QCOMPARE(runtime.savedScheme(), saved ? kSchemeAtStart : old);
     QCOMPARE(runtime.directoryEntries(), QStringList{"colors.DAT"});
     QCOMPARE(runtime.messages.size(), 1);
-    QCOMPARE(runtime.folderOffers, 1);
-    const FakeRuntime::Message& warning = runtime.messages[0];
-    QCOMPARE(warning.icon, toolkit::Runtime::Icon::Warning);
-    QCOMPARE(warning.title, QStringLiteral("Veskoro Designer"));
-    QVERIFY2(warning.text.contains(QStringLiteral("not saved")), qPrintable(warning.text));
-    QVERIFY2(warning.text.contains(QDir::toNativeSeparators(runtime.schemePath())), qPrintable(warning.text));
-    QVERIFY2(warning.text.contains(reason, Qt::CaseInsensitive), qPrintable(warning.text));
+    // Only what was not saved offers another folder.
+    QCOMPARE(runtime.folderOffers, saved ? 0 : 1);
+    const FakeRuntime::Message& message = runtime.messages[0];
+    QCOMPARE(message.icon, said == kPlacement ? toolkit::Runtime::Icon::Information : toolkit::Runtime::Icon::Warning);
+    QCOMPARE(message.title, QStringLiteral("Veskoro Designer"));
+    QCOMPARE(message.text, QString(said).replace(QStringLiteral("%1"), QDir::toNativeSeparators(runtime.schemePath())));
+}
+
+void TestExport::replacedFileKeepsOnlyItsOwnersPermissions_data()
+{
+    QTest::addColumn<int>("before"); // -1: no file yet
+    QTest::addColumn<bool>("othersFile");
+    QTest::addColumn<int>("after");
+
+    // Under a umask of 022, as most desktops have it.
+    QTest::newRow("new file") << -1 << false << 0644;
+    QTest::newRow("own file, owner only") << 0600 << false << 0600;
+    QTest::newRow("own file with special bits") << 06777 << false << 0777;
+    QTest::newRow("another user's file with special bits") << 06777 << true << 0644;
+}
+
+void TestExport::replacedFileKeepsOnlyItsOwnersPermissions()
+{
+    QFETCH(int, before);
+    QFETCH(bool, othersFile);
+    QFETCH(int, after);
+
+    FakeRuntime runtime;
+    const QByteArray path = QFile::encodeName(runtime.schemePath());
+    if (before >= 0) {
+        writeFile(runtime.schemePath(), "planted");
+        if (othersFile && chown(path.constData(), kNobody, kNobody) != 0)
+            QSKIP("giving a file to another user needs root");
+        QCOMPARE(chmod(path.constData(), mode_t(before)), 0);
+    }
+    const mode_t mask = umask(022);
+    const bool saved = SaveCommand().run(Declarations(), runtime);
+    umask(mask);
+    QVERIFY(saved);
+    QCOMPARE(runtime.savedScheme(), kSchemeAtStart);
+    struct stat status {};
+    QCOMPARE(lstat(path.constData(), &status), 0);
+    QCOMPARE(int(status.st_mode & 07777), after);
+    QCOMPARE(status.st_uid, geteuid());
+}
+
+void TestExport::leftoversOfAnInterruptedSaveAreRemoved_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("age");
+    QTest::addColumn<bool>("removed");
+
+    QTest::newRow("abandoned") << ".colors.tmp.k3x9q" << "file" << 120 << true;
+    QTest::newRow("longest name") << ".colors.tmp.1z141z3" << "file" << 120 << true;
+    // Another copy of the program may be saving into the folder right now.
+    QTest::newRow("written a moment ago") << ".colors.tmp.k3x9q" << "file" << 5 << false;
+    QTest::newRow("another user's") << ".colors.tmp.k3x9q" << "others" << 120 << false;
+    QTest::newRow("link by that name") << ".colors.tmp.k3x9q" << "link" << 120 << false;
+    QTest::newRow("folder by that name") << ".colors.tmp.k3x9q" << "folder" << 120 << false;
+    QTest::newRow("other tail") << ".colors.tmp.K3X9Q" << "file" << 120 << false;
+    QTest::newRow("longer tail") << ".colors.tmp.k3x9q.bak" << "file" << 120 << false;
+    QTest::newRow("no tail") << ".colors.tmp." << "file" << 120 << false;
+    QTest::newRow("not hidden") << "colors.tmp.k3x9q" << "file" << 120 << false;
+    // Linked in as the Save creates its own: the Save takes another name
+    // rather than write into someone else's file.
+    QTest::newRow("planted at the temporary name") << "" << "planted" << 120 << false;
+}
+
+void TestExport::leftoversOfAnInterruptedSaveAreRemoved()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(int, age);
+    QFETCH(bool, removed);
+
+    FakeRuntime runtime;
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath(QStringLiteral("someone's"));
+    writeFile(outside, "someone else's file");
+    const QString leftover = QFileInfo(runtime.schemePath()).dir().filePath(name);
+    if (kind == "file" || kind == "others")
+        writeFile(leftover, QByteArray(323, 'x'));
+    if (kind == "others" && chown(QFile::encodeName(leftover).constData(), kNobody, kNobody) != 0)
+        QSKIP("giving a file to another user needs root");
+    if (kind == "link")
+        QVERIFY(QFile::link(outside, leftover));
+    if (kind == "folder")
+        QVERIFY(QDir().mkdir(leftover));
+    if (kind == "planted") {
+        // The folder of the Save, so that a hard link can reach it.
+        const QString victim = QFileInfo(runtime.schemePath()).dir().filePath(QStringLiteral("victim"));
+        writeFile(victim, "someone else's file");
+        FailingCalls::plantedAtTemporary = QFile::encodeName(victim);
+        QVERIFY(SaveCommand().run(Declarations(), runtime));
+        FailingCalls::disarm();
+        QCOMPARE(readAll(victim), QByteArray("someone else's file"));
+        QCOMPARE(runtime.savedScheme(), kSchemeAtStart);
+        QCOMPARE(runtime.directoryEntries().size(), 3); // colors.DAT, the victim and its planted link
+        return;
+    }
+    makeOld(leftover, age);
+
+    QVERIFY(SaveCommand().run(Declarations(), runtime));
+    QCOMPARE(runtime.savedScheme(), kSchemeAtStart);
+    QCOMPARE(QFileInfo::exists(leftover) || QFileInfo(leftover).isSymLink(), !removed);
+    QCOMPARE(runtime.directoryEntries().size(), removed ? 1 : 2);
+    QCOMPARE(readAll(outside), QByteArray("someone else's file"));
 }
 
 void TestExport::onlyARegularFileIsReplaced_data()
@@ -264,6 +430,24 @@ void TestExport::aChosenFolderKeepsTheWork()
     QVERIFY(!save.run(Declarations(), runtime));
     QCOMPARE(runtime.chooserTitles, QStringList{"Save colors.DAT to"});
 
+    // A folder whose name is not valid text is refused, not mistaken for
+    // the look-alike whose name is that text.
+    QTemporaryDir parent;
+    const QByteArray odd = QFile::encodeName(parent.path()) + "/caf\xe9";
+    QCOMPARE(::mkdir(odd.constData(), 0755), 0);
+    const QString lookAlike = parent.path() + QStringLiteral("/caf\ufffd");
+    QVERIFY(QDir().mkdir(lookAlike));
+    runtime.messages.clear();
+    runtime.folderToChoose = QFile::decodeName(odd);
+    QVERIFY(!save.run(Declarations(), runtime));
+    QCOMPARE(runtime.messages.size(), 2);
+    QCOMPARE(runtime.messages[1].text,
+             QStringLiteral("The colour scheme was not saved.\n\nThe name of the chosen folder is not valid "
+                            "text (%1), so no file can be written there safely.").arg(lookAlike));
+    QCOMPARE(QDir(lookAlike).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    QVERIFY(access(odd + "/colors.DAT", F_OK) != 0);
+    QCOMPARE(::rmdir(odd.constData()), 0); // Qt would look for it under its look-alike name
+
     runtime.messages.clear();
     runtime.folderToChoose = chosen.path();
     QVERIFY(save.run(Declarations(), runtime));
@@ -272,10 +456,11 @@ void TestExport::aChosenFolderKeepsTheWork()
     QCOMPARE(file.readAll(), kSchemeAtStart);
     QCOMPARE(runtime.messages.size(), 2);
     QCOMPARE(runtime.messages[1].icon, toolkit::Runtime::Icon::Information);
-    QCOMPARE(runtime.messages[1].text,
-             QStringLiteral("The file 'colors.DAT' has been placed in %1 u must place this file inside "
-                            "the file skin.zip in the quellor Veskoro Directory to apply the colour scheme")
-                 .arg(QDir::toNativeSeparators(chosen.path())));
+    const QString placedThere =
+        QStringLiteral("The file 'colors.DAT' has been placed in %1 u must place this file inside "
+                       "the file skin.zip in the quellor Veskoro Directory to apply the colour scheme")
+            .arg(QDir::toNativeSeparators(chosen.path()));
+    QCOMPARE(runtime.messages[1].text, placedThere);
 
     // For the rest of the run Save goes straight there.
     runtime.messages.clear();
@@ -283,9 +468,10 @@ void TestExport::aChosenFolderKeepsTheWork()
     scheme.select(Declarations::ChatBackground);
     scheme.storeSelected(Math::Rgb(254, 255, 255));
     QVERIFY(save.run(scheme, runtime));
-    QCOMPARE(runtime.folderOffers, 3);
-    QCOMPARE(runtime.chooserTitles.size(), 2);
+    QCOMPARE(runtime.folderOffers, 5);
+    QCOMPARE(runtime.chooserTitles.size(), 4);
     QCOMPARE(runtime.messages.size(), 1);
+    QCOMPARE(runtime.messages[0].text, placedThere);
     file.close();
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().endsWith("\r\n#FEFFFF ; chat background\r\n"));

@@ -294,6 +294,8 @@ void TestMainWindow::tickWidensTheBoxesAndPaintsTheSwatch()
     m_window->timer1Tick();
     QCOMPARE(swatchColour(), QColor(0, 0, 0));
 
+    // No box is being typed into: the focus is on a button, as after a click.
+    control("Command2")->setFocus(Qt::MouseFocusReason);
     control<QLineEdit>("R")->setText(QStringLiteral("A"));
     control<QLineEdit>("G")->setText(QString());
     control<QLineEdit>("B")->setText(QStringLiteral("1FF"));

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QVector>
 
+#include <utility>
+
 class FakeRuntime : public toolkit::Runtime {
 public:
     struct Message {
@@ -34,10 +36,11 @@ public:
         return choosesFolder;
     }
 
+    // Answers once, as a person would; asked again, it is cancelled.
     QString chooseFolder(const QString& title) override
     {
         chooserTitles.append(title);
-        return folderToChoose;
+        return std::exchange(folderToChoose, QString());
     }
 
     void end() override { ++endRequests; }
@@ -58,7 +61,7 @@ public:
     QVector<Message> messages;
     int folderOffers = 0;
     bool choosesFolder = false;  // the answer to a warning that offers a folder
-    QString folderToChoose;      // empty: the chooser is cancelled
+    QString folderToChoose;      // the chooser's next answer; empty: cancelled
     QStringList chooserTitles;
     int endRequests = 0;
 

@@ -157,7 +157,9 @@ void TestToolkit::atomicWriteReplacesWhole()
     writeFile(path, QByteArray(5000, 'x'));
 
     const QByteArray bytes("#FFFFFF ; background\r\n\xA9\r\n");
-    QCOMPARE(toolkit::writeFileAtomically(path, bytes), QString());
+    const toolkit::WriteResult result = toolkit::writeFileAtomically(path, bytes);
+    QCOMPARE(result.failure, QString());
+    QCOMPARE(result.unconfirmed, QString());
     QCOMPARE(readAll(path), bytes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"colors.DAT"});
 }
@@ -174,7 +176,7 @@ void TestToolkit::failedWriteLeavesTheOldFileAndSaysWhy()
     QString error;
     {
         const FileSizeLimit limit(64);
-        error = runtime.writeTextFile(path, QByteArray(4096, 'y'));
+        error = runtime.writeTextFile(path, QByteArray(4096, 'y')).failure;
     }
     QVERIFY2(error.contains(QStringLiteral("too large"), Qt::CaseInsensitive), qPrintable(error));
     QCOMPARE(readAll(path), old);
@@ -186,14 +188,22 @@ void TestToolkit::failedWriteIntoMissingOrBlockedPath()
     QTemporaryDir dir;
 
     const QString missing = dir.filePath(QStringLiteral("gone/colors.DAT"));
-    QVERIFY(!toolkit::writeFileAtomically(missing, "x").isEmpty());
+    QVERIFY(!toolkit::writeFileAtomically(missing, "x").written());
     QVERIFY(!QFile::exists(missing));
+
+    // A relative path would depend on the working directory: refused.
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    const toolkit::WriteResult relative = toolkit::writeFileAtomically(QStringLiteral("colors.DAT"), "x");
+    QVERIFY(QDir::setCurrent(previous));
+    QCOMPARE(relative.failure, QStringLiteral("colors.DAT is not an absolute path."));
+    QVERIFY(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 
     // A directory where the file should go is left as it stands, contents and all.
     const QString blocked = dir.filePath(QStringLiteral("colors.DAT"));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("colors.DAT")));
     writeFile(blocked + QStringLiteral("/inside"), "kept");
-    const QString error = toolkit::writeFileAtomically(blocked, "x");
+    const QString error = toolkit::writeFileAtomically(blocked, "x").failure;
     QVERIFY2(error.contains(QStringLiteral("directory"), Qt::CaseInsensitive), qPrintable(error));
     QVERIFY(QFileInfo(blocked).isDir());
     QCOMPARE(readAll(blocked + QStringLiteral("/inside")), QByteArray("kept"));
@@ -203,33 +213,51 @@ void TestToolkit::failedWriteIntoMissingOrBlockedPath()
 
 void TestToolkit::programDirectory_data()
 {
-    QTest::addColumn<QByteArray>("subdirectory");
-    QTest::addColumn<bool>("made");
+    QTest::addColumn<QByteArray>("made");        // made under a fresh ROOT first
+    QTest::addColumn<QByteArray>("programFile"); // as the system names it
+    QTest::addColumn<QString>("path");           // ROOT stands for the fresh directory
     QTest::addColumn<QString>("problem");
 
-    QTest::newRow("plain") << QByteArray("bin") << true << "";
-    QTest::newRow("spaces and UTF-8") << QByteArray("my caf\xc3\xa9 tools") << true << "";
-    QTest::newRow("Latin-1 name") << QByteArray("caf\xe9") << true << "not valid text";
-    QTest::newRow("removed") << QByteArray("gone") << false << "no longer exists";
+    QTest::newRow("plain") << QByteArray("bin") << QByteArray("ROOT/bin/qv-designer") << "ROOT/bin" << "";
+    QTest::newRow("spaces and UTF-8") << QByteArray("my caf\xc3\xa9 tools")
+                                      << QByteArray("ROOT/my caf\xc3\xa9 tools/qv-designer")
+                                      << QStringLiteral("ROOT/my caf\u00e9 tools") << "";
+    QTest::newRow("not clean") << QByteArray("a/b") << QByteArray("ROOT/a/./b//qv-designer") << "ROOT/a/b" << "";
+    QTest::newRow("Latin-1 name") << QByteArray("caf\xe9") << QByteArray("ROOT/caf\xe9/qv-designer") << ""
+                                  << "not valid text";
+    QTest::newRow("removed") << QByteArray() << QByteArray("ROOT/gone/qv-designer") << ""
+                             << "ROOT/gone no longer exists";
+    QTest::newRow("relative") << QByteArray("bin") << QByteArray("bin/qv-designer") << ""
+                              << "The system did not say where the program lies.";
 }
 
 void TestToolkit::programDirectory()
 {
-    QFETCH(QByteArray, subdirectory);
-    QFETCH(bool, made);
+    QFETCH(QByteArray, made);
+    QFETCH(QByteArray, programFile);
+    QFETCH(QString, path);
     QFETCH(QString, problem);
 
     QTemporaryDir root;
-    const QByteArray directory = QFile::encodeName(root.path()) + '/' + subdirectory;
-    if (made)
+    const QByteArray rootName = QFile::encodeName(root.path());
+    QByteArray directory = rootName;
+    for (const QByteArray& part : made.split('/')) {
+        if (part.isEmpty())
+            continue;
+        directory += '/' + part;
         QCOMPARE(::mkdir(directory.constData(), 0755), 0);
-    const toolkit::ProgramDirectory found = toolkit::ProgramDirectory::of(directory + "/qv-designer");
+    }
+    // Made inside the fresh directory, so it is the working directory too.
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(root.path()));
+    const toolkit::ProgramDirectory found = toolkit::ProgramDirectory::of(programFile.replace("ROOT", rootName));
+    QVERIFY(QDir::setCurrent(previous));
     QCOMPARE(found.known(), problem.isEmpty());
-    QVERIFY2(found.problem.contains(problem), qPrintable(found.problem));
-    QCOMPARE(found.path, problem.isEmpty() ? QFile::decodeName(directory) : QString());
+    QVERIFY2(found.problem.contains(QString(problem).replace(QStringLiteral("ROOT"), root.path())),
+             qPrintable(found.problem));
+    QCOMPARE(found.path, QString(path).replace(QStringLiteral("ROOT"), root.path()));
 
     // The real runtime names this program's own directory, wherever it is run from.
-    const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(root.path()));
     const toolkit::ProgramDirectory own = toolkit::Runtime().applicationDirectory();
     QVERIFY(QDir::setCurrent(previous));
@@ -281,6 +309,10 @@ void TestToolkit::realMessageBoxes()
     QVERIFY(seen.buttons.contains(QStringLiteral("&Choose Folder\u2026")));
     answer(QStringLiteral("Choose Folder\u2026"));
     QVERIFY(runtime.warnOfferingFolder(QStringLiteral("Veskoro Designer"), QStringLiteral("not saved")));
+
+    // Exit ends the program as a success.
+    QTimer::singleShot(0, [&runtime] { runtime.end(); });
+    QCOMPARE(QCoreApplication::exec(), 0);
 }
 
 QTEST_MAIN(TestToolkit)
