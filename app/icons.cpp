@@ -1,31 +1,103 @@
-// Writes the main window's icon as the PNGs of the hicolor icon theme, from
-// the one picture the window itself shows: icons OUTPUT_DIR SIZE...
-// Each size is the 32 x 32 pixel art scaled without smoothing, so every
-// pixel stays a crisp square.
+// Writes the main window's icon from the one picture the window itself
+// shows, each size the 32 x 32 pixel art scaled without smoothing, so every
+// pixel stays a crisp square:
+//   qv-icons OUTPUT_DIR SIZE...      the PNGs of the hicolor icon theme
+//   qv-icons --ico FILE SIZE...      one Windows icon file holding each size
+// It runs at build time, also under an emulator when cross-compiling, so it
+// needs no platform plugin and no image-format plugin: PNG is built into Qt,
+// and an icon file is a small directory of PNG images.
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QtEndian>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "a_icon.xpm"
 
+namespace {
+
+QByteArray png(int size)
+{
+    const QImage icon = QImage(a_icon)
+                            .convertToFormat(QImage::Format_ARGB32)
+                            .scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    icon.save(&buffer, "PNG");
+    return bytes;
+}
+
+void append16(QByteArray& out, quint16 value)
+{
+    const quint16 little = qToLittleEndian(value);
+    out.append(reinterpret_cast<const char*>(&little), sizeof little);
+}
+
+void append32(QByteArray& out, quint32 value)
+{
+    const quint32 little = qToLittleEndian(value);
+    out.append(reinterpret_cast<const char*>(&little), sizeof little);
+}
+
+// ICONDIR, one ICONDIRENTRY per image, then the images; a size of 256 is
+// written as 0.
+QByteArray iconFile(const QList<int>& sizes)
+{
+    QList<QByteArray> images;
+    for (int size : sizes)
+        images.append(png(size));
+    QByteArray out;
+    append16(out, 0);
+    append16(out, 1);
+    append16(out, quint16(sizes.size()));
+    quint32 offset = quint32(6 + 16 * sizes.size());
+    for (qsizetype i = 0; i < sizes.size(); ++i) {
+        out.append(char(sizes[i] & 0xFF)).append(char(sizes[i] & 0xFF)).append(char(0)).append(char(0));
+        append16(out, 1);
+        append16(out, 32);
+        append32(out, quint32(images[i].size()));
+        append32(out, offset);
+        offset += quint32(images[i].size());
+    }
+    for (const QByteArray& image : images)
+        out.append(image);
+    return out;
+}
+
+bool write(const QString& file, const QByteArray& bytes)
+{
+    QFile out(file);
+    if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size())
+        return true;
+    std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR SIZE...\n", argv[0]);
+    const bool ico = argc > 1 && QByteArray(argv[1]) == "--ico";
+    const int first = ico ? 3 : 2;
+    QList<int> sizes;
+    for (int i = first; i < argc; ++i)
+        sizes.append(QByteArray(argv[i]).toInt());
+    const auto outOfRange = [](int size) { return size <= 0 || size > 256; };
+    if (argc <= first || std::any_of(sizes.begin(), sizes.end(), outOfRange)) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR SIZE... | --ico FILE SIZE...\n", argv[0]);
         return 2;
     }
-    const QImage picture(a_icon);
+    if (ico)
+        return write(QString::fromLocal8Bit(argv[2]), iconFile(sizes)) ? 0 : 1;
     const QDir output(QString::fromLocal8Bit(argv[1]));
-    for (int i = 2; i < argc; ++i) {
-        const int size = QByteArray(argv[i]).toInt();
-        const QImage icon = picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        const QString file = output.filePath(QStringLiteral("%1.png").arg(size));
-        if (size <= 0 || !icon.save(file, "PNG")) {
-            std::fprintf(stderr, "could not write %s\n", qPrintable(file));
+    for (int size : sizes) {
+        if (!write(output.filePath(QStringLiteral("%1.png").arg(size)), png(size)))
             return 1;
-        }
     }
     return 0;
 }

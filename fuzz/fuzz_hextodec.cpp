@@ -2,7 +2,7 @@
 // character long, and reads back the same once formatted. The sanitizers
 // catch any read past the text.
 
-#include "math.h"
+#include "colourmath.h"
 
 #include <cstddef>
 #include <cstdint>

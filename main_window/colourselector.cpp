@@ -1,6 +1,6 @@
 #include "colourselector.h"
 
-#include "math.h"
+#include "colourmath.h"
 #include "shape.h"
 #include "twips.h"
 

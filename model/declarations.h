@@ -6,7 +6,7 @@
 // the refresh tick stores the painted colour into the selected slot, and Save
 // reads the slots. Every slot always holds six upper-case hexadecimal digits.
 
-#include "math.h"
+#include "colourmath.h"
 
 #include <array>
 #include <cstdint>

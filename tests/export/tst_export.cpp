@@ -1,21 +1,25 @@
-#include "failingcalls.h"
 #include "fakeruntime.h"
-#include "filesizelimit.h"
 #include "savecommand.h"
 #include "schemefile.h"
 
 #include <QtTest>
 
+// The faults of a failing disk, other users' files, links, pipes and
+// devices are made with Linux's own calls; those tests run on Linux only.
+#ifdef Q_OS_LINUX
+#include "failingcalls.h"
+#include "filesizelimit.h"
+
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
+#endif
 
 namespace {
 
 enum Fault { SizeLimit, ReadOnlyFolder, OpenDirectory, CreateFile, DataSync, CloseTemporary, Rename, DirectorySync };
 
 const QString kNotWritten = QStringLiteral("The colour scheme was not saved.\n\nCould not write %1:\n");
-const int kNobody = 65534;
 
 const QByteArray kSchemeAtStart =
     "; Generated Using QV Designer\r\n"
@@ -37,12 +41,16 @@ const QString kPlacement = QStringLiteral(
     "The file 'colors.DAT' has been placed in this applications directory u must place this file "
     "inside the file skin.zip in the quellor Veskoro Directory to apply the colour scheme");
 
+#ifdef Q_OS_LINUX
+
 void writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
+
+const int kNobody = 65534;
 
 QByteArray readAll(const QString& path)
 {
@@ -69,6 +77,8 @@ void makeOld(const QString& path, int seconds)
     QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW), 0);
 }
 
+#endif
+
 } // namespace
 
 class TestExport : public QObject {
@@ -77,6 +87,7 @@ private Q_SLOTS:
     void contentRightAfterStart();
     void contentFollowsTheSlots();
     void saveWritesBesideTheProgramAndSaysWhere();
+#ifdef Q_OS_LINUX
     void failedSaveKeepsTheOldFileAndWarns_data();
     void failedSaveKeepsTheOldFileAndWarns();
     void replacedFileKeepsOnlyItsOwnersPermissions_data();
@@ -85,6 +96,7 @@ private Q_SLOTS:
     void leftoversOfAnInterruptedSaveAreRemoved();
     void onlyARegularFileIsReplaced_data();
     void onlyARegularFileIsReplaced();
+#endif
     void aDirectoryThatIsGoneOrUnknownGetsNothing_data();
     void aDirectoryThatIsGoneOrUnknownGetsNothing();
     void aChosenFolderKeepsTheWork();
@@ -136,6 +148,8 @@ void TestExport::saveWritesBesideTheProgramAndSaysWhere()
     QVERIFY(save.run(scheme, runtime));
     QVERIFY(runtime.savedScheme().endsWith("\r\n#FEFFFF ; chat background\r\n"));
 }
+
+#ifdef Q_OS_LINUX
 
 void TestExport::failedSaveKeepsTheOldFileAndWarns_data()
 {
@@ -369,6 +383,8 @@ void TestExport::onlyARegularFileIsReplaced()
     }
 }
 
+#endif
+
 void TestExport::aDirectoryThatIsGoneOrUnknownGetsNothing_data()
 {
     QTest::addColumn<QString>("directory");
@@ -408,7 +424,7 @@ void TestExport::aDirectoryThatIsGoneOrUnknownGetsNothing()
     QCOMPARE(runtime.folderOffers, 1);
     QCOMPARE(runtime.messages[0].icon, toolkit::Runtime::Icon::Warning);
     QVERIFY2(runtime.messages[0].text.contains(QStringLiteral("not saved")), qPrintable(runtime.messages[0].text));
-    QVERIFY2(runtime.messages[0].text.contains(said), qPrintable(runtime.messages[0].text));
+    QVERIFY2(runtime.messages[0].text.contains(QDir::toNativeSeparators(said)), qPrintable(runtime.messages[0].text));
     QVERIFY(runtime.directoryEntries().isEmpty());
     QVERIFY(QDir(working.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
@@ -430,24 +446,6 @@ void TestExport::aChosenFolderKeepsTheWork()
     QVERIFY(!save.run(Declarations(), runtime));
     QCOMPARE(runtime.chooserTitles, QStringList{"Save colors.DAT to"});
 
-    // A folder whose name is not valid text is refused, not mistaken for
-    // the look-alike whose name is that text.
-    QTemporaryDir parent;
-    const QByteArray odd = QFile::encodeName(parent.path()) + "/caf\xe9";
-    QCOMPARE(::mkdir(odd.constData(), 0755), 0);
-    const QString lookAlike = parent.path() + QStringLiteral("/caf\ufffd");
-    QVERIFY(QDir().mkdir(lookAlike));
-    runtime.messages.clear();
-    runtime.folderToChoose = QFile::decodeName(odd);
-    QVERIFY(!save.run(Declarations(), runtime));
-    QCOMPARE(runtime.messages.size(), 2);
-    QCOMPARE(runtime.messages[1].text,
-             QStringLiteral("The colour scheme was not saved.\n\nThe name of the chosen folder is not valid "
-                            "text (%1), so no file can be written there safely.").arg(lookAlike));
-    QCOMPARE(QDir(lookAlike).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
-    QVERIFY(access(odd + "/colors.DAT", F_OK) != 0);
-    QCOMPARE(::rmdir(odd.constData()), 0); // Qt would look for it under its look-alike name
-
     runtime.messages.clear();
     runtime.folderToChoose = chosen.path();
     QVERIFY(save.run(Declarations(), runtime));
@@ -461,6 +459,7 @@ void TestExport::aChosenFolderKeepsTheWork()
                        "the file skin.zip in the quellor Veskoro Directory to apply the colour scheme")
             .arg(QDir::toNativeSeparators(chosen.path()));
     QCOMPARE(runtime.messages[1].text, placedThere);
+    file.close(); // Windows renames nothing over an open file
 
     // For the rest of the run Save goes straight there.
     runtime.messages.clear();
@@ -468,13 +467,34 @@ void TestExport::aChosenFolderKeepsTheWork()
     scheme.select(Declarations::ChatBackground);
     scheme.storeSelected(Math::Rgb(254, 255, 255));
     QVERIFY(save.run(scheme, runtime));
-    QCOMPARE(runtime.folderOffers, 5);
-    QCOMPARE(runtime.chooserTitles.size(), 4);
+    QCOMPARE(runtime.folderOffers, 3);
+    QCOMPARE(runtime.chooserTitles.size(), 2);
     QCOMPARE(runtime.messages.size(), 1);
     QCOMPARE(runtime.messages[0].text, placedThere);
-    file.close();
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().endsWith("\r\n#FEFFFF ; chat background\r\n"));
+
+#ifdef Q_OS_LINUX
+    // Only where a name is bytes: a folder whose name is not valid text is
+    // refused, not mistaken for the look-alike whose name is that text.
+    SaveCommand fresh;
+    runtime.choosesFolder = true;
+    QTemporaryDir parent;
+    const QByteArray odd = QFile::encodeName(parent.path()) + "/caf\xe9";
+    QCOMPARE(::mkdir(odd.constData(), 0755), 0);
+    const QString lookAlike = parent.path() + QStringLiteral("/caf\ufffd");
+    QVERIFY(QDir().mkdir(lookAlike));
+    runtime.messages.clear();
+    runtime.folderToChoose = QFile::decodeName(odd);
+    QVERIFY(!fresh.run(Declarations(), runtime));
+    QCOMPARE(runtime.messages.size(), 2);
+    QCOMPARE(runtime.messages[1].text,
+             QStringLiteral("The colour scheme was not saved.\n\nThe name of the chosen folder is not valid "
+                            "text (%1), so no file can be written there safely.").arg(lookAlike));
+    QCOMPARE(QDir(lookAlike).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    QVERIFY(access(odd + "/colors.DAT", F_OK) != 0);
+    QCOMPARE(::rmdir(odd.constData()), 0); // Qt would look for it under its look-alike name
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestExport)

@@ -1,4 +1,4 @@
-#include "math.h"
+#include "colourmath.h"
 
 #include <QtTest>
 
