@@ -88,8 +88,11 @@ A::A(Declarations& scheme, toolkit::Runtime& runtime)
 
     createActions();
 
-    resize(twipsToPixels(kClientWidth),
-           twipsToPixels(kClientHeight) + menuBar()->sizeHint().height());
+    // The window's layout gives the menu bar its height for the window's
+    // width, which the Windows style makes a pixel more than its size hint.
+    const int width = twipsToPixels(kClientWidth);
+    const int menuHeight = menuBar()->heightForWidth(width);
+    resize(width, twipsToPixels(kClientHeight) + (menuHeight >= 0 ? menuHeight : menuBar()->sizeHint().height()));
     placeOnScreen();
 
     m_timer1.setObjectName(QStringLiteral("Timer1"));

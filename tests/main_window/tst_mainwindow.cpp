@@ -126,6 +126,7 @@ void TestMainWindow::layoutFollowsTheDesign()
     QVERIFY(m_view->isVisible());
     QCOMPARE(m_view->pos(), QPoint(0, 0));
     QVERIFY(area->horizontalScrollBar()->isVisible());
+    QVERIFY(!area->verticalScrollBar()->isVisible());
     QCOMPARE(area->horizontalScrollBar()->value(), area->horizontalScrollBar()->minimum());
 }
 

@@ -1,11 +1,9 @@
 #include "fileoutput.h"
+#include "fileoutput_p.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#ifdef Q_OS_UNIX
-#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
@@ -17,32 +15,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
-#else
-#include <QSaveFile>
-#endif
 
 namespace toolkit {
-
-namespace {
-
-WriteResult failed(const QString& reason)
-{
-    return {reason, QString()};
-}
-
-WriteResult notAbsolute(const QString& path)
-{
-    return failed(QStringLiteral("%1 is not an absolute path.").arg(path));
-}
-
-WriteResult standingThere(const QString& kind)
-{
-    return failed(QStringLiteral("A %1 stands there, not a regular file; it was left as it is.").arg(kind));
-}
-
-} // namespace
-
-#ifdef Q_OS_UNIX
 
 namespace {
 
@@ -105,8 +79,6 @@ struct Descriptor {
     int release() { return std::exchange(fd, -1); }
 };
 
-const QByteArray kTemporaryPrefix = QByteArrayLiteral(".colors.tmp.");
-
 // The names createTemporary gives: the prefix and a 32-bit number in base 36.
 bool isTemporaryName(const char* name)
 {
@@ -125,7 +97,7 @@ bool isTemporaryName(const char* name)
 int createTemporary(int directory, QByteArray& name, mode_t mode)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = kTemporaryPrefix + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        name = temporaryName();
         const int fd = retried([&] {
             return ::openat(directory, name.constData(),
                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
@@ -245,43 +217,5 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes)
         return {QString(), systemReason(errno)};
     return {};
 }
-
-#else
-
-void survivesFileSizeLimits()
-{
-    // Only Unix signals a file-size limit; elsewhere it is a write error already.
-}
-
-WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes)
-{
-    if (QDir::isRelativePath(path))
-        return notAbsolute(path);
-    const QFileInfo target(path);
-    if (target.isSymLink() || target.isShortcut() || target.isJunction())
-        return standingThere(QStringLiteral("link"));
-    if (target.exists() && !target.isFile())
-        return standingThere(target.isDir() ? QStringLiteral("directory") : QStringLiteral("device"));
-
-    // Unbuffered, so that a short write shows here. QSaveFile flushes the
-    // file to the disk (FlushFileBuffers on Windows) before it renames it.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(file.errorString());
-    for (qint64 written = 0; written < bytes.size();) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return failed(reason);
-        }
-        written += count;
-    }
-    if (!file.commit())
-        return failed(file.errorString());
-    return {};
-}
-
-#endif
 
 } // namespace toolkit
