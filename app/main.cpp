@@ -1,7 +1,7 @@
 #include "a.h"
 #include "declarations.h"
 #include "form1.h"
-#include "runtime.h"
+#include "programservices.h"
 
 #include <QApplication>
 
@@ -14,10 +14,15 @@ int main(int argc, char* argv[])
     // Fusion, as on Linux, shows the mock-up as designed.
     QApplication::setStyle(QStringLiteral("fusion"));
 #endif
-    toolkit::Runtime runtime;
+    toolkit::ProgramServices services;
     Declarations scheme;
-    A mainWindow(scheme, runtime);
-    mainWindow.showDesignView(new Form1(scheme, mainWindow));
+    A mainWindow(scheme, services);
+    auto* designView = new Form1(scheme);
+    mainWindow.showDesignView(designView);
+    // The two windows talk only through these.
+    QObject::connect(designView, &Form1::regionSelected, &mainWindow, &A::showSelection);
+    QObject::connect(&mainWindow, &A::slotPainted, designView, &Form1::paintSlot);
+    QObject::connect(&mainWindow, &A::designViewFocusRequested, designView, &Form1::focusRegions);
     mainWindow.show();
     return app.exec();
 }

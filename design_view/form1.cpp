@@ -1,12 +1,12 @@
 #include "form1.h"
 
-#include "channeleditor.h"
 #include "clicktarget.h"
 #include "controls.h"
 #include "shape.h"
 #include "twips.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -24,7 +24,7 @@ namespace {
 using toolkit::Twips;
 using Slot = Declarations::Slot;
 
-enum class Kind { Target, Label, Shape, Backdrop };
+enum class Kind { Target, Label, Shape, UnoutlinedShape };
 
 struct Item {
     Kind kind;
@@ -40,44 +40,45 @@ constexpr Twips kClient{0, 0, 8805, 5835};
 // item below it, and takes a click first. The click targets lie in front of
 // every shape but the border sample BGC and its label, which only BGCS covers.
 // A click that no target holds, such as one in the strip right of 8775,
-// selects nothing. The backdrop reaches past the client edges and draws no
-// outline; the other shapes draw one.
-//   kind            name       index slot                       Left   Top  Width Height
+// selects nothing. BG(0) reaches past the client edges and draws no outline;
+// the other shapes draw one. The index is an item's within its control array.
+//   kind                   name       index slot                       Left   Top  Width Height
 constexpr Item kMockUp[] = {
-    {Kind::Target,   "BGCS",    0, Declarations::Borders,            {2760,  600,  735,  615}},
-    {Kind::Label,    "Label1",  0, Declarations::NoObject,           {2880,  720,  615,  375}},
-    {Kind::Shape,    "BGC",     0, Declarations::NoObject,           {2760,  600,  735,  615}},
-    {Kind::Target,   "BGBS",    0, Declarations::ChatBackground,     {2640,  480, 3495, 4215}},
-    {Kind::Target,   "BGS(3)",  3, Declarations::AbsoluteBackground, {2640, 4800, 2895,  255}},
-    {Kind::Target,   "BGS(2)",  2, Declarations::AbsoluteBackground, {6240,  480, 2295, 4575}},
-    {Kind::Target,   "BGS(1)",  1, Declarations::AbsoluteBackground, { 240,  480, 2295, 4215}},
-    {Kind::Target,   "BGAS(1)", 1, Declarations::Background,         {   0, 5280, 8775,  615}},
-    {Kind::Target,   "BGAS(0)", 0, Declarations::Background,         { 120,  120, 8535, 5055}},
-    {Kind::Target,   "BGS(0)",  0, Declarations::AbsoluteBackground, {   0,    0, 8775, 5295}},
-    {Kind::Shape,    "BGB",     0, Declarations::ChatBackground,     {2640,  480, 3495, 4215}},
-    {Kind::Shape,    "BGA(1)",  1, Declarations::Background,         {   0, 5280, 8775,  615}},
-    {Kind::Shape,    "BG(3)",   3, Declarations::AbsoluteBackground, {2640, 4800, 2895,  255}},
-    {Kind::Shape,    "BG(2)",   2, Declarations::AbsoluteBackground, {6240,  480, 2295, 4575}},
-    {Kind::Shape,    "BG(1)",   1, Declarations::AbsoluteBackground, { 240,  480, 2295, 4215}},
-    {Kind::Shape,    "BGA(0)",  0, Declarations::Background,         { 120,  120, 8535, 5055}},
-    {Kind::Backdrop, "BG(0)",   0, Declarations::AbsoluteBackground, {-120, -120, 9015, 6015}},
+    {Kind::Target,          "BGCS",    0, Declarations::Borders,            {2760,  600,  735,  615}},
+    {Kind::Label,           "Label1",  0, Declarations::NoObject,           {2880,  720,  615,  375}},
+    {Kind::Shape,           "BGC",     0, Declarations::NoObject,           {2760,  600,  735,  615}},
+    {Kind::Target,          "BGBS",    0, Declarations::ChatBackground,     {2640,  480, 3495, 4215}},
+    {Kind::Target,          "BGS(3)",  3, Declarations::AbsoluteBackground, {2640, 4800, 2895,  255}},
+    {Kind::Target,          "BGS(2)",  2, Declarations::AbsoluteBackground, {6240,  480, 2295, 4575}},
+    {Kind::Target,          "BGS(1)",  1, Declarations::AbsoluteBackground, { 240,  480, 2295, 4215}},
+    {Kind::Target,          "BGAS(1)", 1, Declarations::Background,         {   0, 5280, 8775,  615}},
+    {Kind::Target,          "BGAS(0)", 0, Declarations::Background,         { 120,  120, 8535, 5055}},
+    {Kind::Target,          "BGS(0)",  0, Declarations::AbsoluteBackground, {   0,    0, 8775, 5295}},
+    {Kind::Shape,           "BGB",     0, Declarations::ChatBackground,     {2640,  480, 3495, 4215}},
+    {Kind::Shape,           "BGA(1)",  1, Declarations::Background,         {   0, 5280, 8775,  615}},
+    {Kind::Shape,           "BG(3)",   3, Declarations::AbsoluteBackground, {2640, 4800, 2895,  255}},
+    {Kind::Shape,           "BG(2)",   2, Declarations::AbsoluteBackground, {6240,  480, 2295, 4575}},
+    {Kind::Shape,           "BG(1)",   1, Declarations::AbsoluteBackground, { 240,  480, 2295, 4215}},
+    {Kind::Shape,           "BGA(0)",  0, Declarations::Background,         { 120,  120, 8535, 5055}},
+    {Kind::UnoutlinedShape, "BG(0)",   0, Declarations::AbsoluteBackground, {-120, -120, 9015, 6015}},
 };
 
 constexpr std::uint32_t kWhite = Math::Rgb(255, 255, 255);
 
 QString regionText(Slot slot)
 {
-    return toolkit::text(Declarations::regionName(slot));
+    return toolkit::fromLatin1(Declarations::regionName(slot));
 }
 
 } // namespace
 
 // A fixed single border: a close box, but no minimise or maximise.
-Form1::Form1(Declarations& scheme, toolkit::ChannelEditor& editor)
-    : DesignSurface(nullptr, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+Form1::Form1(Declarations& scheme)
+    : QMdiSubWindow(nullptr, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                  | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_scheme(scheme)
-    , m_editor(editor)
+    , m_bgs(new QButtonGroup(this))
+    , m_bgas(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(QPixmap(form1_icon));
@@ -86,17 +87,22 @@ Form1::Form1(Declarations& scheme, toolkit::ChannelEditor& editor)
     client->setFixedSize(toolkit::toPixels(kClient).size());
     toolkit::fillBackground(client, Qt::white);
 
-    // Created back to front: a control created later lies in front.
+    // Back to front, so that each item lies in front of those below it.
     for (auto item = std::rbegin(kMockUp); item != std::rend(kMockUp); ++item) {
         QWidget* control = nullptr;
         switch (item->kind) {
         case Kind::Target: {
-            auto* target = new toolkit::ClickTarget(item->index, client);
+            auto* target = new toolkit::ClickTarget(client);
             const Slot slot = item->slot;
             const QString region = regionText(slot);
             target->setAccessibleName(region);
             target->setToolTip(region);
-            connect(target, &toolkit::ClickTarget::clicked, this, [this, slot] { select(slot); });
+            if (slot == Declarations::AbsoluteBackground)
+                m_bgs->addButton(target, item->index);
+            else if (slot == Declarations::Background)
+                m_bgas->addButton(target, item->index);
+            else
+                connect(target, &toolkit::ClickTarget::clicked, this, [this, slot] { select(slot); });
             m_targets.insert(m_targets.begin(), target);
             control = target;
             break;
@@ -108,10 +114,10 @@ Form1::Form1(Declarations& scheme, toolkit::ChannelEditor& editor)
             break;
         }
         case Kind::Shape:
-        case Kind::Backdrop: {
+        case Kind::UnoutlinedShape: {
             auto* shape = new toolkit::Shape(kWhite,
-                                             item->kind == Kind::Backdrop ? toolkit::Shape::Outline::None
-                                                                          : toolkit::Shape::Outline::Drawn,
+                                             item->kind == Kind::UnoutlinedShape ? toolkit::Shape::Outline::None
+                                                                                 : toolkit::Shape::Outline::Drawn,
                                              client);
             m_shapes.emplace_back(shape, item->slot);
             control = shape;
@@ -120,6 +126,10 @@ Form1::Form1(Declarations& scheme, toolkit::ChannelEditor& editor)
         }
         toolkit::place(control, item->name, item->rect);
     }
+    // Every item of BGS selects the absolute background, every item of BGAS
+    // the background, whichever index it reports.
+    connect(m_bgs, &QButtonGroup::idClicked, this, [this] { select(Declarations::AbsoluteBackground); });
+    connect(m_bgas, &QButtonGroup::idClicked, this, [this] { select(Declarations::Background); });
     setWidget(client);
 }
 
@@ -144,7 +154,7 @@ void Form1::showEvent(QShowEvent* event)
         setWindowTitle(QStringLiteral("Quellor Veskoro (Design View)"));
         setFixedSize(sizeHint());
     }
-    DesignSurface::showEvent(event);
+    QMdiSubWindow::showEvent(event);
 }
 
 void Form1::focusRegions()
@@ -164,7 +174,7 @@ void Form1::wheelEvent(QWheelEvent* event)
 {
     QMdiArea* area = mdiArea();
     if (!area) {
-        DesignSurface::wheelEvent(event);
+        QMdiSubWindow::wheelEvent(event);
         return;
     }
     QPoint delta = event->angleDelta();
@@ -181,7 +191,7 @@ void Form1::wheelEvent(QWheelEvent* event)
 
 void Form1::mouseMoveEvent(QMouseEvent* event)
 {
-    DesignSurface::mouseMoveEvent(event);
+    QMdiSubWindow::mouseMoveEvent(event);
     if (!(event->buttons() & Qt::LeftButton) || !parentWidget())
         return;
     const QSize area = parentWidget()->size();
@@ -200,7 +210,6 @@ void Form1::closeEvent(QCloseEvent* event)
 void Form1::select(Slot slot)
 {
     const Math::ChannelTexts channels = m_scheme.select(slot);
-    m_editor.showSelection(regionText(slot), QString::fromStdString(channels.red),
-                           QString::fromStdString(channels.green),
-                           QString::fromStdString(channels.blue));
+    Q_EMIT regionSelected(regionText(slot), QString::fromStdString(channels.red),
+                          QString::fromStdString(channels.green), QString::fromStdString(channels.blue));
 }

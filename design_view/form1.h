@@ -2,28 +2,39 @@
 
 // The design view: a mock-up of the lobby client's window built from filled
 // rectangles, one group per colour slot, with invisible click targets over
-// them. A click on a target selects its slot in the scheme and hands the
-// slot's colour to the main window's channel editor; the main window's tick
-// then paints the selected group through paintSlot.
+// them. A click on a target selects its slot in the scheme and tells, through
+// regionSelected, the region's name and the slot's colour, which the main
+// window shows in its channel editor; the main window's tick then paints the
+// selected group through paintSlot.
 
 #include "declarations.h"
-#include "designsurface.h"
 
+#include <QMdiSubWindow>
+
+#include <cstdint>
 #include <utility>
 #include <vector>
 
+class QButtonGroup;
+
 namespace toolkit {
-class ChannelEditor;
 class Shape;
 }
 
-class Form1 : public toolkit::DesignSurface {
+class Form1 : public QMdiSubWindow {
     Q_OBJECT
 public:
-    Form1(Declarations& scheme, toolkit::ChannelEditor& editor);
+    explicit Form1(Declarations& scheme);
 
-    void paintSlot(int slot, std::uint32_t packed) override;
-    void focusRegions() override;
+    // Slots 0 to 2 repaint the fill of their shapes; slot 3, the borders,
+    // repaints every shape's outline.
+    void paintSlot(int slot, std::uint32_t packed);
+    // Puts the keyboard focus on the region it last had, or the first one.
+    void focusRegions();
+
+Q_SIGNALS:
+    void regionSelected(const QString& regionName, const QString& red, const QString& green,
+                        const QString& blue);
 
 protected:
     // Tab, Shift+Tab and the arrow keys go round the click targets, front to back.
@@ -40,7 +51,9 @@ private:
     void select(Declarations::Slot slot);
 
     Declarations& m_scheme;
-    toolkit::ChannelEditor& m_editor;
+    // The design's control arrays: a click reports the item's index.
+    QButtonGroup* m_bgs = nullptr;
+    QButtonGroup* m_bgas = nullptr;
     // Each shape with the slot whose fill it shows.
     std::vector<std::pair<toolkit::Shape*, Declarations::Slot>> m_shapes;
     // The click targets, front to back: the keyboard's order through them.

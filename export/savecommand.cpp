@@ -1,7 +1,7 @@
 #include "savecommand.h"
 
 #include "controls.h"
-#include "runtime.h"
+#include "programservices.h"
 #include "schemefile.h"
 
 #include <QDir>
@@ -29,14 +29,14 @@ QString unconfirmedMessage(const QString& reason, const QString& placed)
 
 } // namespace
 
-bool SaveCommand::run(const Declarations& scheme, toolkit::Runtime& runtime)
+bool SaveCommand::run(const Declarations& scheme, toolkit::ProgramServices& services)
 {
     const QByteArray bytes = QByteArray::fromStdString(SchemeFile::content(scheme));
     QString folder = m_chosenFolder;
     bool chosen = !folder.isEmpty();
     QString problem;
     if (folder.isEmpty()) {
-        const toolkit::ProgramDirectory home = runtime.applicationDirectory();
+        const toolkit::ProgramDirectory home = services.applicationDirectory();
         if (home.known())
             folder = home.path;
         else
@@ -46,25 +46,25 @@ bool SaveCommand::run(const Declarations& scheme, toolkit::Runtime& runtime)
     for (;;) {
         if (problem.isEmpty()) {
             const QString path = QDir::toNativeSeparators(
-                QDir(folder).filePath(toolkit::text(SchemeFile::FileName)));
-            const toolkit::WriteResult result = runtime.writeTextFile(path, bytes);
+                QDir(folder).filePath(toolkit::fromLatin1(SchemeFile::FileName)));
+            const toolkit::WriteResult result = services.writeTextFile(path, bytes);
             if (result.written()) {
                 if (chosen)
                     m_chosenFolder = folder;
                 const QString placed = placedMessage(chosen ? QDir::toNativeSeparators(folder)
                                                             : QStringLiteral("this applications directory"));
                 if (result.unconfirmed.isEmpty())
-                    runtime.showMessage(toolkit::Runtime::Icon::Information, kTitle, placed);
+                    services.showMessage(toolkit::ProgramServices::Icon::Information, kTitle, placed);
                 else
-                    runtime.showMessage(toolkit::Runtime::Icon::Warning, kTitle,
+                    services.showMessage(toolkit::ProgramServices::Icon::Warning, kTitle,
                                         unconfirmedMessage(result.unconfirmed, placed));
                 return true;
             }
             problem = kNotSaved + QStringLiteral("Could not write %1:\n%2").arg(path, result.failure);
         }
-        if (!runtime.warnOfferingFolder(kTitle, problem))
+        if (!services.warnOfferingFolder(kTitle, problem))
             return false;
-        const QString answer = runtime.chooseFolder(QStringLiteral("Save colors.DAT to"));
+        const QString answer = services.chooseFolder(QStringLiteral("Save colors.DAT to"));
         if (answer.isEmpty())
             return false;
         const toolkit::ProgramDirectory checked = toolkit::ProgramDirectory::chosen(answer);

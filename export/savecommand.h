@@ -5,7 +5,7 @@
 struct Declarations;
 
 namespace toolkit {
-class Runtime;
+class ProgramServices;
 }
 
 // File > Save: writes colors.DAT into the program's directory and tells the
@@ -17,7 +17,7 @@ class Runtime;
 class SaveCommand {
 public:
     // Returns whether the file was saved.
-    bool run(const Declarations& scheme, toolkit::Runtime& runtime);
+    bool run(const Declarations& scheme, toolkit::ProgramServices& services);
 
 private:
     // Empty until the user has chosen a folder and Save has written there.

@@ -4,10 +4,9 @@
 #include "controls.h"
 #include "declarations.h"
 #include "designfont.h"
-#include "designsurface.h"
-#include "frame.h"
+#include "classicframe.h"
 #include "panel.h"
-#include "runtime.h"
+#include "programservices.h"
 #include "schemefile.h"
 #include "twips.h"
 
@@ -15,6 +14,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -50,9 +50,9 @@ const QColor kChildAreaGrey(224, 224, 224);
 
 } // namespace
 
-A::A(Declarations& scheme, toolkit::Runtime& runtime)
+A::A(Declarations& scheme, toolkit::ProgramServices& services)
     : m_scheme(scheme)
-    , m_runtime(runtime)
+    , m_services(services)
 {
     m_scheme.startUp();
 
@@ -122,10 +122,9 @@ QWidget* A::createPicture1()
     // with the same margin below them as above.
     picture1->setMinimumHeight(twipsToPixels(kFrame2.top + kFrame2.height + kFrame1.top));
 
-    // Created back to front: a control created later lies in front.
-    auto* frame1 = new toolkit::Frame(QStringLiteral("Current Object"), picture1);
+    auto* frame1 = new toolkit::ClassicFrame(QStringLiteral("Current Object"), picture1);
     toolkit::place(frame1, "Frame1", kFrame1);
-    m_obj = toolkit::createLabel(toolkit::text(Declarations::regionName(Declarations::NoObject)),
+    m_obj = toolkit::createLabel(toolkit::fromLatin1(Declarations::regionName(Declarations::NoObject)),
                                  frame1);
     toolkit::place(m_obj, "obj", kObj);
     m_obj->setWordWrap(true);
@@ -137,7 +136,7 @@ QWidget* A::createPicture1()
     // hidden, locked, and never written. Save takes the same lines.
     auto* fixedLines = new QPlainTextEdit(picture1);
     toolkit::place(fixedLines, "Default", kDefault);
-    fixedLines->setPlainText(toolkit::text(SchemeFile::FixedLines));
+    fixedLines->setPlainText(toolkit::fromLatin1(SchemeFile::FixedLines));
     fixedLines->setReadOnly(true);
     fixedLines->setLineWrapMode(QPlainTextEdit::NoWrap);
     fixedLines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -172,7 +171,7 @@ void A::createActions()
 
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnusep"));
 
-    QAction* exitAct = fileMenu->addAction(QStringLiteral("&Exit"), this, [this] { m_runtime.end(); });
+    QAction* exitAct = fileMenu->addAction(QStringLiteral("&Exit"), this, [this] { m_services.end(); });
     exitAct->setObjectName(QStringLiteral("fmnue"));
     exitAct->setMenuRole(QAction::NoRole);
 
@@ -184,7 +183,7 @@ void A::createActions()
     addAction(switchAct);
 }
 
-void A::showDesignView(toolkit::DesignSurface* view)
+void A::showDesignView(QMdiSubWindow* view)
 {
     m_designView = view;
     m_mdiArea->addSubWindow(view);
@@ -211,8 +210,8 @@ void A::showEvent(QShowEvent* event)
 void A::moveEvent(QMoveEvent* event)
 {
     QMainWindow::moveEvent(event);
-    if (!m_framed && frameGeometry() != geometry()) {
-        m_framed = true;
+    if (!m_placedInFrame && frameGeometry() != geometry()) {
+        m_placedInFrame = true;
         placeOnScreen();
     }
 }
@@ -236,7 +235,7 @@ void A::switchPane()
     }
     if (std::find(m_tabChain.begin(), m_tabChain.end(), focus) != m_tabChain.end())
         m_returnFocus = focus;
-    m_designView->focusRegions();
+    Q_EMIT designViewFocusRequested();
 }
 
 void A::showSelection(const QString& regionName, const QString& red, const QString& green,
@@ -255,19 +254,18 @@ void A::timer1Tick()
     const std::uint32_t colour = m_selector->refresh();
     if (!m_scheme.hasSelection())
         return;
-    if (m_designView)
-        m_designView->paintSlot(m_scheme.CurrentObject, colour);
+    Q_EMIT slotPainted(m_scheme.CurrentObject, colour);
     m_scheme.storeSelected(colour);
 }
 
 void A::save()
 {
-    m_saveCommand.run(m_scheme, m_runtime);
+    m_saveCommand.run(m_scheme, m_services);
 }
 
 void A::about()
 {
-    m_runtime.showMessage(toolkit::Runtime::Icon::Information,
+    m_services.showMessage(toolkit::ProgramServices::Icon::Information,
                           QStringLiteral("Veskoro Designer - About"),
                           QStringLiteral("Made by:\r\nBrisko (TWNQ)\r\n----------\r\n"
                                          "This is a demonstration only"));

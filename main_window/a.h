@@ -4,41 +4,50 @@
 // the Declarations handed to it, the channel boxes hold the user's text, and
 // once a second the tick reads the boxes, paints the swatch and the selected
 // region of the design view, and stores the painted colour into the scheme.
-// Region selection reaches it through ChannelEditor; Save, About and Exit go
-// through the runtime services.
+// A region chosen in the design view reaches it through showSelection, and
+// the tick tells the design view what to paint through slotPainted; the two
+// are connected where the windows are assembled. Save, About and Exit go
+// through the program's services.
 
-#include "channeleditor.h"
 #include "savecommand.h"
 
 #include <QMainWindow>
 #include <QTimer>
 
+#include <cstdint>
 #include <vector>
 
 struct Declarations;
 class ColourSelector;
 class QLabel;
 class QMdiArea;
+class QMdiSubWindow;
 
 namespace toolkit {
-class DesignSurface;
-class Runtime;
+class ProgramServices;
 }
 
-class A : public QMainWindow, public toolkit::ChannelEditor {
+class A : public QMainWindow {
     Q_OBJECT
 public:
     // Loading the window puts the scheme to its start values.
-    A(Declarations& scheme, toolkit::Runtime& runtime);
+    A(Declarations& scheme, toolkit::ProgramServices& services);
 
-    // Shows the design view inside the child-window area; the tick paints it.
-    void showDesignView(toolkit::DesignSurface* view);
+    // Shows the design view inside the child-window area.
+    void showDesignView(QMdiSubWindow* view);
 
+    // Names the region chosen and loads its colour into the channel boxes.
     void showSelection(const QString& regionName, const QString& red, const QString& green,
-                       const QString& blue) override;
+                       const QString& blue);
 
     // The refresh tick of Timer1.
     void timer1Tick();
+
+Q_SIGNALS:
+    // Each tick while a region is selected: the colour its slot takes.
+    void slotPainted(int slot, std::uint32_t packed);
+    // F6 from the main window: the design view takes the keyboard focus.
+    void designViewFocusRequested();
 
 protected:
     bool focusNextPrevChild(bool next) override;
@@ -56,16 +65,16 @@ private:
     void switchPane();
 
     Declarations& m_scheme;
-    toolkit::Runtime& m_runtime;
+    toolkit::ProgramServices& m_services;
     QMdiArea* m_mdiArea = nullptr;
     ColourSelector* m_selector = nullptr;
     QLabel* m_obj = nullptr;
-    toolkit::DesignSurface* m_designView = nullptr;
+    QMdiSubWindow* m_designView = nullptr;
     // Picture1, the channel editor's boxes and buttons, Picture2.
     std::vector<QWidget*> m_tabChain;
     // Where the key out of the design view goes back to.
     QWidget* m_returnFocus = nullptr;
-    bool m_framed = false;
+    bool m_placedInFrame = false;
     SaveCommand m_saveCommand;
     QTimer m_timer1{this};
 };

@@ -72,9 +72,8 @@ QPushButton* makeButton(const char* caption, const char* accessibleName, QWidget
 } // namespace
 
 ColourSelector::ColourSelector(QWidget* parent)
-    : Frame(QStringLiteral("Colour Selector"), parent)
+    : ClassicFrame(QStringLiteral("Colour Selector"), parent)
 {
-    // Created back to front: a control created later lies in front.
     for (const Row& row : kRows) {
         auto* chip = new toolkit::Shape(row.chipColour, toolkit::Shape::Outline::Drawn, this);
         toolkit::place(chip, row.chip, chipAt(row.top));

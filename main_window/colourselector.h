@@ -5,7 +5,7 @@
 // boxes hold whatever the user typed; the buttons step a box by one; the
 // refresh tick reads the three boxes into one packed colour and shows it.
 
-#include "frame.h"
+#include "classicframe.h"
 
 #include <array>
 #include <cstdint>
@@ -17,7 +17,7 @@ namespace toolkit {
 class Shape;
 }
 
-class ColourSelector : public toolkit::Frame {
+class ColourSelector : public toolkit::ClassicFrame {
     Q_OBJECT
 public:
     explicit ColourSelector(QWidget* parent);

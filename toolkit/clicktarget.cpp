@@ -1,6 +1,5 @@
 #include "clicktarget.h"
 
-#include "accessibleclicktarget.h"
 #include "outline.h"
 
 #include <QKeyEvent>
@@ -11,54 +10,44 @@
 
 namespace toolkit {
 
-ClickTarget::ClickTarget(int index, QWidget* parent)
-    : QWidget(parent)
-    , m_index(index)
+ClickTarget::ClickTarget(QWidget* parent)
+    : QAbstractButton(parent)
 {
-    AccessibleClickTarget::install();
     setAttribute(Qt::WA_NoSystemBackground);
     // Tab's way in. A click gives the focus to the region clicked, below.
     setFocusPolicy(Qt::TabFocus);
 }
 
-void ClickTarget::click()
-{
-    Q_EMIT clicked(m_index);
-}
-
 void ClickTarget::mousePressEvent(QMouseEvent* event)
 {
-    m_pressed = event->button() == Qt::LeftButton;
-    if (std::exchange(m_markShown, false))
+    if (std::exchange(m_ringShown, false))
         update();
+    QAbstractButton::mousePressEvent(event);
 }
 
-// A click is a press and a release of the left button over the same target,
-// as with any button: dragging off before letting go cancels it.
+// Tab goes on from the region clicked; dragging off before letting go
+// cancels the click and leaves the focus where it was.
 void ClickTarget::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool released = m_pressed && event->button() == Qt::LeftButton
-        && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (released) {
-        // Tab goes on from the region clicked.
+    if (isDown() && event->button() == Qt::LeftButton && hitButton(event->position().toPoint()))
         setFocus(Qt::MouseFocusReason);
-        click();
-    }
+    QAbstractButton::mouseReleaseEvent(event);
 }
 
 void ClickTarget::focusInEvent(QFocusEvent* event)
 {
     const Qt::FocusReason reason = event->reason();
-    m_markShown = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
+    m_ringShown = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
         || reason == Qt::ShortcutFocusReason;
-    QWidget::focusInEvent(event);
+    QAbstractButton::focusInEvent(event);
 }
 
+// Space clicks as on any button. Return and Enter click too, since the
+// regions are the view's only controls; the arrow keys go round them in
+// Tab's order, not by their places on the screen.
 void ClickTarget::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
-    case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
         click();
@@ -72,7 +61,7 @@ void ClickTarget::keyPressEvent(QKeyEvent* event)
         focusNextPrevChild(false);
         return;
     default:
-        QWidget::keyPressEvent(event);
+        QAbstractButton::keyPressEvent(event);
     }
 }
 
@@ -82,7 +71,7 @@ void ClickTarget::keyPressEvent(QKeyEvent* event)
 // it tints nothing, so the region's colour is seen true while it is focused.
 void ClickTarget::paintEvent(QPaintEvent*)
 {
-    if (!hasFocus() || !m_markShown)
+    if (!hasFocus() || !m_ringShown)
         return;
     QPainter painter(this);
     const double t = outlineThickness(devicePixelRatioF());

@@ -1,26 +1,19 @@
 #pragma once
 
-#include <QWidget>
+#include <QAbstractButton>
 
 namespace toolkit {
 
-// An invisible control that lies over a region and reports clicks on it.
-// It draws nothing, so whatever lies beneath shows through, except a focus
-// mark around its region while the keyboard has put the focus on it: the
-// keyboard reaches it with Tab, Shift+Tab and the arrow keys, and Space or
-// Enter clicks it. A click takes the focus too, but shows no mark. Assistive technology sees a button with a press action.
-class ClickTarget : public QWidget {
+// An invisible button that lies over a region of the mock-up. It draws
+// nothing, so whatever lies beneath shows through, except a focus ring just
+// inside its region while the keyboard has put the focus on it: the keyboard
+// reaches it with Tab, Shift+Tab and the arrow keys, and Space, Return or
+// Enter clicks it. A click of the mouse takes the focus too, but shows no
+// ring. Assistive technology sees it as Qt's button, with a press action.
+class ClickTarget : public QAbstractButton {
     Q_OBJECT
 public:
-    ClickTarget(int index, QWidget* parent);
-
-    int index() const { return m_index; }
-
-    // Reports a click, as the mouse, the keyboard or a screen reader makes it.
-    void click();
-
-Q_SIGNALS:
-    void clicked(int index);
+    explicit ClickTarget(QWidget* parent);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -30,10 +23,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    int m_index = 0;
-    bool m_pressed = false;
-    // The focus came from the keyboard, so its mark shows.
-    bool m_markShown = false;
+    // The focus came from the keyboard, so its ring shows.
+    bool m_ringShown = false;
 };
 
 } // namespace toolkit

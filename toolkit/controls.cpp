@@ -7,7 +7,7 @@
 
 namespace toolkit {
 
-QString text(std::string_view singleByte)
+QString fromLatin1(std::string_view singleByte)
 {
     return QString::fromLatin1(singleByte.data(), qsizetype(singleByte.size()));
 }

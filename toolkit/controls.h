@@ -14,7 +14,7 @@ class QWidget;
 namespace toolkit {
 
 // The model's texts are single-byte; the windows show them as they are.
-QString text(std::string_view singleByte);
+QString fromLatin1(std::string_view singleByte);
 
 // A label as the design draws them: plain text from the top-left corner, on
 // its container's background.

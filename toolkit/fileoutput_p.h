@@ -18,7 +18,7 @@ inline WriteResult notAbsolute(const QString& path)
     return failed(QStringLiteral("%1 is not an absolute path.").arg(path));
 }
 
-inline WriteResult standingThere(const QString& kind)
+inline WriteResult notARegularFile(const QString& kind)
 {
     return failed(QStringLiteral("A %1 stands there, not a regular file; it was left as it is.").arg(kind));
 }

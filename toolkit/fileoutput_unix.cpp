@@ -151,7 +151,7 @@ QString writeAll(int fd, const QByteArray& bytes)
 
 } // namespace
 
-void survivesFileSizeLimits()
+void treatFileSizeLimitAsWriteError()
 {
     std::signal(SIGXFSZ, SIG_IGN);
 }
@@ -177,7 +177,7 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes)
     bool replacing = false;
     if (::fstatat(directory.fd, fileName.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
         if (!S_ISREG(existing.st_mode))
-            return standingThere(kindOf(existing.st_mode));
+            return notARegularFile(kindOf(existing.st_mode));
         replacing = true;
     } else if (errno != ENOENT) {
         return failed(systemReason(errno));

@@ -49,7 +49,7 @@ HANDLE createTemporary(const QString& directory, std::wstring& name)
 
 } // namespace
 
-void survivesFileSizeLimits()
+void treatFileSizeLimitAsWriteError()
 {
     // Only Unix signals a file-size limit; here it is a write error already.
 }
@@ -63,11 +63,11 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes)
     if (attributes != INVALID_FILE_ATTRIBUTES) {
         // A symbolic link or a junction is a reparse point.
         if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
-            return standingThere(QStringLiteral("link"));
+            return notARegularFile(QStringLiteral("link"));
         if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-            return standingThere(QStringLiteral("directory"));
+            return notARegularFile(QStringLiteral("directory"));
         if (attributes & FILE_ATTRIBUTE_DEVICE)
-            return standingThere(QStringLiteral("device"));
+            return notARegularFile(QStringLiteral("device"));
     }
 
     std::wstring temporary;

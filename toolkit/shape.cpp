@@ -1,19 +1,24 @@
 #include "shape.h"
 
+#include "colourmath.h"
 #include "outline.h"
 
 #include <QPainter>
 
 namespace toolkit {
 
-QColor toColor(std::uint32_t packed)
+namespace {
+
+QColor toQColor(std::uint32_t packed)
 {
-    return QColor(int(packed & 0xFF), int(packed >> 8 & 0xFF), int(packed >> 16 & 0xFF));
+    return QColor(Math::Red(packed), Math::Green(packed), Math::Blue(packed));
 }
+
+} // namespace
 
 Shape::Shape(std::uint32_t fillColour, Outline outline, QWidget* parent)
     : QWidget(parent)
-    , m_fill(toColor(fillColour))
+    , m_fill(toQColor(fillColour))
     , m_outline(outline)
 {
     // The fill covers every pixel, so Qt need not paint what lies beneath.
@@ -23,7 +28,7 @@ Shape::Shape(std::uint32_t fillColour, Outline outline, QWidget* parent)
 
 void Shape::setFillColour(std::uint32_t packed)
 {
-    const QColor colour = toColor(packed);
+    const QColor colour = toQColor(packed);
     if (colour == m_fill)
         return;
     m_fill = colour;
@@ -32,7 +37,7 @@ void Shape::setFillColour(std::uint32_t packed)
 
 void Shape::setBorderColour(std::uint32_t packed)
 {
-    const QColor colour = toColor(packed);
+    const QColor colour = toQColor(packed);
     if (colour == borderColour())
         return;
     m_border = colour;

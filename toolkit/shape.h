@@ -32,6 +32,4 @@ private:
     Outline m_outline = Outline::Drawn;
 };
 
-QColor toColor(std::uint32_t packed);
-
 } // namespace toolkit

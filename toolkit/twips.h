@@ -32,6 +32,8 @@ constexpr QRect toPixels(const Twips& rect)
 }
 
 // Names a control after its design name and puts it at its design rectangle.
+// Where siblings overlap, the design's front-to-back order is kept by
+// creating them back to front: a control created later lies in front.
 void place(QWidget* control, const char* name, const Twips& rect);
 
 } // namespace toolkit

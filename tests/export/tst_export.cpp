@@ -1,4 +1,4 @@
-#include "fakeruntime.h"
+#include "fakeprogramservices.h"
 #include "savecommand.h"
 #include "schemefile.h"
 
@@ -127,26 +127,26 @@ void TestExport::contentFollowsTheSlots()
 
 void TestExport::saveWritesBesideTheProgramAndSaysWhere()
 {
-    FakeRuntime runtime;
+    FakeProgramServices services;
     Declarations scheme;
     SaveCommand save;
-    QVERIFY(save.run(scheme, runtime));
-    QCOMPARE(runtime.savedScheme(), kSchemeAtStart);
-    QCOMPARE(runtime.messages.size(), 1);
-    QCOMPARE(runtime.messages[0].icon, toolkit::Runtime::Icon::Information);
-    QCOMPARE(runtime.messages[0].title, QStringLiteral("Veskoro Designer"));
-    QCOMPARE(runtime.messages[0].text, kPlacement);
-    QCOMPARE(runtime.folderOffers, 0);
+    QVERIFY(save.run(scheme, services));
+    QCOMPARE(services.savedScheme(), kSchemeAtStart);
+    QCOMPARE(services.messages.size(), 1);
+    QCOMPARE(services.messages[0].icon, toolkit::ProgramServices::Icon::Information);
+    QCOMPARE(services.messages[0].title, QStringLiteral("Veskoro Designer"));
+    QCOMPARE(services.messages[0].text, kPlacement);
+    QCOMPARE(services.folderOffers, 0);
 
     // Saving again replaces the file with the same bytes, and leaves nothing else behind.
-    QVERIFY(save.run(scheme, runtime));
-    QCOMPARE(runtime.savedScheme(), kSchemeAtStart);
-    QCOMPARE(runtime.directoryEntries(), QStringList{"colors.DAT"});
+    QVERIFY(save.run(scheme, services));
+    QCOMPARE(services.savedScheme(), kSchemeAtStart);
+    QCOMPARE(services.directoryEntries(), QStringList{"colors.DAT"});
 
     scheme.select(Declarations::ChatBackground);
     scheme.storeSelected(Math::Rgb(254, 255, 255));
-    QVERIFY(save.run(scheme, runtime));
-    QVERIFY(runtime.savedScheme().endsWith("\r\n#FEFFFF ; chat background\r\n"));
+    QVERIFY(save.run(scheme, services));
+    QVERIFY(services.savedScheme().endsWith("\r\n#FEFFFF ; chat background\r\n"));
 }
 
 #ifdef Q_OS_LINUX
@@ -191,10 +191,10 @@ void TestExport::failedSaveKeepsTheOldFileAndWarns()
     QFETCH(bool, saved);
     QFETCH(QString, said);
 
-    FakeRuntime runtime;
+    FakeProgramServices services;
     const QByteArray old = "; my previous scheme\r\n#123456 ; background\r\n";
-    writeFile(runtime.schemePath(), old);
-    const QByteArray folder = QFile::encodeName(QFileInfo(runtime.schemePath()).path());
+    writeFile(services.schemePath(), old);
+    const QByteArray folder = QFile::encodeName(QFileInfo(services.schemePath()).path());
 
     bool result = !saved;
     if (fault == ReadOnlyFolder) {
@@ -205,7 +205,7 @@ void TestExport::failedSaveKeepsTheOldFileAndWarns()
             chmod(folder.constData(), 0700);
             QSKIP("running as an ordinary user is not possible here");
         }
-        result = SaveCommand().run(Declarations(), runtime);
+        result = SaveCommand().run(Declarations(), services);
         if (root)
             QCOMPARE(seteuid(0), 0);
         QCOMPARE(chmod(folder.constData(), 0700), 0);
@@ -213,19 +213,19 @@ void TestExport::failedSaveKeepsTheOldFileAndWarns()
         const FileSizeLimit diskFull(fault == SizeLimit ? 100 : RLIM_INFINITY);
         if (fault != SizeLimit)
             faultOf(fault) = {error, times};
-        result = SaveCommand().run(Declarations(), runtime);
+        result = SaveCommand().run(Declarations(), services);
         FailingCalls::disarm();
     }
     QCOMPARE(result, saved);
-    QCOMPARE(runtime.savedScheme(), saved ? kSchemeAtStart : old);
-    QCOMPARE(runtime.directoryEntries(), QStringList{"colors.DAT"});
-    QCOMPARE(runtime.messages.size(), 1);
+    QCOMPARE(services.savedScheme(), saved ? kSchemeAtStart : old);
+    QCOMPARE(services.directoryEntries(), QStringList{"colors.DAT"});
+    QCOMPARE(services.messages.size(), 1);
     // Only what was not saved offers another folder.
-    QCOMPARE(runtime.folderOffers, saved ? 0 : 1);
-    const FakeRuntime::Message& message = runtime.messages[0];
-    QCOMPARE(message.icon, said == kPlacement ? toolkit::Runtime::Icon::Information : toolkit::Runtime::Icon::Warning);
+    QCOMPARE(services.folderOffers, saved ? 0 : 1);
+    const FakeProgramServices::Message& message = services.messages[0];
+    QCOMPARE(message.icon, said == kPlacement ? toolkit::ProgramServices::Icon::Information : toolkit::ProgramServices::Icon::Warning);
     QCOMPARE(message.title, QStringLiteral("Veskoro Designer"));
-    QCOMPARE(message.text, QString(said).replace(QStringLiteral("%1"), QDir::toNativeSeparators(runtime.schemePath())));
+    QCOMPARE(message.text, QString(said).replace(QStringLiteral("%1"), QDir::toNativeSeparators(services.schemePath())));
 }
 
 void TestExport::replacedFileKeepsOnlyItsOwnersPermissions_data()
@@ -247,19 +247,19 @@ void TestExport::replacedFileKeepsOnlyItsOwnersPermissions()
     QFETCH(bool, othersFile);
     QFETCH(int, after);
 
-    FakeRuntime runtime;
-    const QByteArray path = QFile::encodeName(runtime.schemePath());
+    FakeProgramServices services;
+    const QByteArray path = QFile::encodeName(services.schemePath());
     if (before >= 0) {
-        writeFile(runtime.schemePath(), "planted");
+        writeFile(services.schemePath(), "planted");
         if (othersFile && chown(path.constData(), kNobody, kNobody) != 0)
             QSKIP("giving a file to another user needs root");
         QCOMPARE(chmod(path.constData(), mode_t(before)), 0);
     }
     const mode_t mask = umask(022);
-    const bool saved = SaveCommand().run(Declarations(), runtime);
+    const bool saved = SaveCommand().run(Declarations(), services);
     umask(mask);
     QVERIFY(saved);
-    QCOMPARE(runtime.savedScheme(), kSchemeAtStart);
+    QCOMPARE(services.savedScheme(), kSchemeAtStart);
     struct stat status {};
     QCOMPARE(lstat(path.constData(), &status), 0);
     QCOMPARE(int(status.st_mode & 07777), after);
@@ -296,11 +296,11 @@ void TestExport::leftoversOfAnInterruptedSaveAreRemoved()
     QFETCH(int, age);
     QFETCH(bool, removed);
 
-    FakeRuntime runtime;
+    FakeProgramServices services;
     QTemporaryDir elsewhere;
     const QString outside = elsewhere.filePath(QStringLiteral("someone's"));
     writeFile(outside, "someone else's file");
-    const QString leftover = QFileInfo(runtime.schemePath()).dir().filePath(name);
+    const QString leftover = QFileInfo(services.schemePath()).dir().filePath(name);
     if (kind == "file" || kind == "others")
         writeFile(leftover, QByteArray(323, 'x'));
     if (kind == "others" && chown(QFile::encodeName(leftover).constData(), kNobody, kNobody) != 0)
@@ -311,22 +311,22 @@ void TestExport::leftoversOfAnInterruptedSaveAreRemoved()
         QVERIFY(QDir().mkdir(leftover));
     if (kind == "planted") {
         // The folder of the Save, so that a hard link can reach it.
-        const QString victim = QFileInfo(runtime.schemePath()).dir().filePath(QStringLiteral("victim"));
+        const QString victim = QFileInfo(services.schemePath()).dir().filePath(QStringLiteral("victim"));
         writeFile(victim, "someone else's file");
         FailingCalls::plantedAtTemporary = QFile::encodeName(victim);
-        QVERIFY(SaveCommand().run(Declarations(), runtime));
+        QVERIFY(SaveCommand().run(Declarations(), services));
         FailingCalls::disarm();
         QCOMPARE(readAll(victim), QByteArray("someone else's file"));
-        QCOMPARE(runtime.savedScheme(), kSchemeAtStart);
-        QCOMPARE(runtime.directoryEntries().size(), 3); // colors.DAT, the victim and its planted link
+        QCOMPARE(services.savedScheme(), kSchemeAtStart);
+        QCOMPARE(services.directoryEntries().size(), 3); // colors.DAT, the victim and its planted link
         return;
     }
     makeOld(leftover, age);
 
-    QVERIFY(SaveCommand().run(Declarations(), runtime));
-    QCOMPARE(runtime.savedScheme(), kSchemeAtStart);
+    QVERIFY(SaveCommand().run(Declarations(), services));
+    QCOMPARE(services.savedScheme(), kSchemeAtStart);
     QCOMPARE(QFileInfo::exists(leftover) || QFileInfo(leftover).isSymLink(), !removed);
-    QCOMPARE(runtime.directoryEntries().size(), removed ? 1 : 2);
+    QCOMPARE(services.directoryEntries().size(), removed ? 1 : 2);
     QCOMPARE(readAll(outside), QByteArray("someone else's file"));
 }
 
@@ -345,33 +345,33 @@ void TestExport::onlyARegularFileIsReplaced_data()
 void TestExport::onlyARegularFileIsReplaced()
 {
     QFETCH(QString, kind);
-    FakeRuntime runtime;
+    FakeProgramServices services;
     QTemporaryDir elsewhere;
     const QString outside = elsewhere.filePath(QStringLiteral("target"));
-    const QByteArray at = QFile::encodeName(runtime.schemePath());
+    const QByteArray at = QFile::encodeName(services.schemePath());
     const QByteArray row = QTest::currentDataTag();
     if (row == "link to a file") {
         writeFile(outside, "someone else's file");
-        QVERIFY(QFile::link(outside, runtime.schemePath()));
+        QVERIFY(QFile::link(outside, services.schemePath()));
     } else if (row == "dangling link") {
-        QVERIFY(QFile::link(outside, runtime.schemePath()));
+        QVERIFY(QFile::link(outside, services.schemePath()));
     } else if (row == "link to a device") {
-        QVERIFY(QFile::link(QStringLiteral("/dev/null"), runtime.schemePath()));
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), services.schemePath()));
     } else if (row == "directory") {
-        QVERIFY(QDir().mkdir(runtime.schemePath()));
+        QVERIFY(QDir().mkdir(services.schemePath()));
     } else if (row == "FIFO") {
         QCOMPARE(mkfifo(at.constData(), 0644), 0);
     } else if (mknod(at.constData(), S_IFCHR | 0644, makedev(1, 3)) != 0) {
         QSKIP("making a device node needs root");
     }
-    const QFileInfo before(runtime.schemePath());
+    const QFileInfo before(services.schemePath());
 
-    QVERIFY(!SaveCommand().run(Declarations(), runtime));
-    QCOMPARE(runtime.messages.size(), 1);
-    QCOMPARE(runtime.folderOffers, 1);
-    QVERIFY2(runtime.messages[0].text.contains(kind), qPrintable(runtime.messages[0].text));
-    QCOMPARE(runtime.directoryEntries(), QStringList{"colors.DAT"});
-    const QFileInfo after(runtime.schemePath());
+    QVERIFY(!SaveCommand().run(Declarations(), services));
+    QCOMPARE(services.messages.size(), 1);
+    QCOMPARE(services.folderOffers, 1);
+    QVERIFY2(services.messages[0].text.contains(kind), qPrintable(services.messages[0].text));
+    QCOMPARE(services.directoryEntries(), QStringList{"colors.DAT"});
+    const QFileInfo after(services.schemePath());
     QCOMPARE(after.isSymLink(), before.isSymLink());
     QCOMPARE(after.isFile(), before.isFile());
     QCOMPARE(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -403,74 +403,74 @@ void TestExport::aDirectoryThatIsGoneOrUnknownGetsNothing()
     QFETCH(QString, problem);
     QFETCH(QString, said);
 
-    class OddDirectory : public FakeRuntime {
+    class OddDirectory : public FakeProgramServices {
     public:
         toolkit::ProgramDirectory applicationDirectory() const override
         {
-            return {answer.path.isEmpty() ? QString() : FakeRuntime::applicationDirectory().path + answer.path,
+            return {answer.path.isEmpty() ? QString() : FakeProgramServices::applicationDirectory().path + answer.path,
                     answer.problem};
         }
         toolkit::ProgramDirectory answer;
-    } runtime;
-    runtime.answer = {directory, problem};
+    } services;
+    services.answer = {directory, problem};
     QTemporaryDir working;
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(working.path()));
 
-    const bool saved = SaveCommand().run(Declarations(), runtime);
+    const bool saved = SaveCommand().run(Declarations(), services);
     QVERIFY(QDir::setCurrent(previous));
     QVERIFY(!saved);
-    QCOMPARE(runtime.messages.size(), 1);
-    QCOMPARE(runtime.folderOffers, 1);
-    QCOMPARE(runtime.messages[0].icon, toolkit::Runtime::Icon::Warning);
-    QVERIFY2(runtime.messages[0].text.contains(QStringLiteral("not saved")), qPrintable(runtime.messages[0].text));
-    QVERIFY2(runtime.messages[0].text.contains(QDir::toNativeSeparators(said)), qPrintable(runtime.messages[0].text));
-    QVERIFY(runtime.directoryEntries().isEmpty());
+    QCOMPARE(services.messages.size(), 1);
+    QCOMPARE(services.folderOffers, 1);
+    QCOMPARE(services.messages[0].icon, toolkit::ProgramServices::Icon::Warning);
+    QVERIFY2(services.messages[0].text.contains(QStringLiteral("not saved")), qPrintable(services.messages[0].text));
+    QVERIFY2(services.messages[0].text.contains(QDir::toNativeSeparators(said)), qPrintable(services.messages[0].text));
+    QVERIFY(services.directoryEntries().isEmpty());
     QVERIFY(QDir(working.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 void TestExport::aChosenFolderKeepsTheWork()
 {
-    FakeRuntime runtime;
-    QVERIFY(QDir().mkdir(runtime.schemePath())); // nothing can be written in the program's directory
+    FakeProgramServices services;
+    QVERIFY(QDir().mkdir(services.schemePath())); // nothing can be written in the program's directory
     QTemporaryDir chosen;
     SaveCommand save;
 
     // OK, the default, gives up.
-    QVERIFY(!save.run(Declarations(), runtime));
-    QCOMPARE(runtime.folderOffers, 1);
-    QVERIFY(runtime.chooserTitles.isEmpty());
+    QVERIFY(!save.run(Declarations(), services));
+    QCOMPARE(services.folderOffers, 1);
+    QVERIFY(services.chooserTitles.isEmpty());
 
     // A cancelled chooser saves nothing.
-    runtime.choosesFolder = true;
-    QVERIFY(!save.run(Declarations(), runtime));
-    QCOMPARE(runtime.chooserTitles, QStringList{"Save colors.DAT to"});
+    services.choosesFolder = true;
+    QVERIFY(!save.run(Declarations(), services));
+    QCOMPARE(services.chooserTitles, QStringList{"Save colors.DAT to"});
 
-    runtime.messages.clear();
-    runtime.folderToChoose = chosen.path();
-    QVERIFY(save.run(Declarations(), runtime));
+    services.messages.clear();
+    services.folderToChoose = chosen.path();
+    QVERIFY(save.run(Declarations(), services));
     QFile file(chosen.filePath(QStringLiteral("colors.DAT")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), kSchemeAtStart);
-    QCOMPARE(runtime.messages.size(), 2);
-    QCOMPARE(runtime.messages[1].icon, toolkit::Runtime::Icon::Information);
+    QCOMPARE(services.messages.size(), 2);
+    QCOMPARE(services.messages[1].icon, toolkit::ProgramServices::Icon::Information);
     const QString placedThere =
         QStringLiteral("The file 'colors.DAT' has been placed in %1 u must place this file inside "
                        "the file skin.zip in the quellor Veskoro Directory to apply the colour scheme")
             .arg(QDir::toNativeSeparators(chosen.path()));
-    QCOMPARE(runtime.messages[1].text, placedThere);
+    QCOMPARE(services.messages[1].text, placedThere);
     file.close(); // Windows renames nothing over an open file
 
     // For the rest of the run Save goes straight there.
-    runtime.messages.clear();
+    services.messages.clear();
     Declarations scheme;
     scheme.select(Declarations::ChatBackground);
     scheme.storeSelected(Math::Rgb(254, 255, 255));
-    QVERIFY(save.run(scheme, runtime));
-    QCOMPARE(runtime.folderOffers, 3);
-    QCOMPARE(runtime.chooserTitles.size(), 2);
-    QCOMPARE(runtime.messages.size(), 1);
-    QCOMPARE(runtime.messages[0].text, placedThere);
+    QVERIFY(save.run(scheme, services));
+    QCOMPARE(services.folderOffers, 3);
+    QCOMPARE(services.chooserTitles.size(), 2);
+    QCOMPARE(services.messages.size(), 1);
+    QCOMPARE(services.messages[0].text, placedThere);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().endsWith("\r\n#FEFFFF ; chat background\r\n"));
 
@@ -478,17 +478,17 @@ void TestExport::aChosenFolderKeepsTheWork()
     // Only where a name is bytes: a folder whose name is not valid text is
     // refused, not mistaken for the look-alike whose name is that text.
     SaveCommand fresh;
-    runtime.choosesFolder = true;
+    services.choosesFolder = true;
     QTemporaryDir parent;
     const QByteArray odd = QFile::encodeName(parent.path()) + "/caf\xe9";
     QCOMPARE(::mkdir(odd.constData(), 0755), 0);
     const QString lookAlike = parent.path() + QStringLiteral("/caf\ufffd");
     QVERIFY(QDir().mkdir(lookAlike));
-    runtime.messages.clear();
-    runtime.folderToChoose = QFile::decodeName(odd);
-    QVERIFY(!fresh.run(Declarations(), runtime));
-    QCOMPARE(runtime.messages.size(), 2);
-    QCOMPARE(runtime.messages[1].text,
+    services.messages.clear();
+    services.folderToChoose = QFile::decodeName(odd);
+    QVERIFY(!fresh.run(Declarations(), services));
+    QCOMPARE(services.messages.size(), 2);
+    QCOMPARE(services.messages[1].text,
              QStringLiteral("The colour scheme was not saved.\n\nThe name of the chosen folder is not valid "
                             "text (%1), so no file can be written there safely.").arg(lookAlike));
     QCOMPARE(QDir(lookAlike).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());

@@ -1,6 +1,7 @@
 #include "a.h"
+#include "designer.h"
 #include "declarations.h"
-#include "fakeruntime.h"
+#include "fakeprogramservices.h"
 #include "form1.h"
 #include "shape.h"
 
@@ -63,7 +64,7 @@ private:
     }
     QAction* action(const char* name) const { return control<QAction>(name); }
 
-    std::unique_ptr<FakeRuntime> m_runtime;
+    std::unique_ptr<FakeProgramServices> m_services;
     std::unique_ptr<Declarations> m_scheme;
     std::unique_ptr<A> m_window;
     Form1* m_view = nullptr;
@@ -71,12 +72,12 @@ private:
 
 void TestMainWindow::init()
 {
-    m_runtime = std::make_unique<FakeRuntime>();
+    m_services = std::make_unique<FakeProgramServices>();
     m_scheme = std::make_unique<Declarations>();
     // Assembled as the program assembles it, at its design size.
-    m_window = std::make_unique<A>(*m_scheme, *m_runtime);
-    m_view = new Form1(*m_scheme, *m_window);
-    m_window->showDesignView(m_view);
+    m_window = std::make_unique<A>(*m_scheme, *m_services);
+    m_view = new Form1(*m_scheme);
+    assemble(*m_window, m_view);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -85,7 +86,7 @@ void TestMainWindow::cleanup()
 {
     m_window.reset();
     m_scheme.reset();
-    m_runtime.reset();
+    m_services.reset();
 }
 
 void TestMainWindow::layoutFollowsTheDesign_data()
@@ -210,8 +211,8 @@ void TestMainWindow::accessLetterOpensTheMenu()
     QTRY_VERIFY(file->isVisible());
     // Within the menu the access letters choose the item: A is About.
     QTest::keyClick(file, Qt::Key_A);
-    QTRY_COMPARE(m_runtime->messages.size(), 1);
-    QCOMPARE(m_runtime->messages[0].title, QStringLiteral("Veskoro Designer - About"));
+    QTRY_COMPARE(m_services->messages.size(), 1);
+    QCOMPARE(m_services->messages[0].title, QStringLiteral("Veskoro Designer - About"));
 }
 
 // Only the first two characters count, so nothing that matters is cut.
@@ -318,9 +319,9 @@ void TestMainWindow::aboutChangesNothing()
     const auto slots = m_scheme->SchemeColour;
     action("fmnuA")->trigger();
 
-    QCOMPARE(m_runtime->messages.size(), 1);
-    const FakeRuntime::Message& about = m_runtime->messages[0];
-    QCOMPARE(about.icon, toolkit::Runtime::Icon::Information);
+    QCOMPARE(m_services->messages.size(), 1);
+    const FakeProgramServices::Message& about = m_services->messages[0];
+    QCOMPARE(about.icon, toolkit::ProgramServices::Icon::Information);
     QCOMPARE(about.title, QStringLiteral("Veskoro Designer - About"));
     QCOMPARE(about.text.split(QStringLiteral("\r\n")),
              (QStringList{"Made by:", "Brisko (TWNQ)", "----------", "This is a demonstration only"}));
@@ -333,17 +334,17 @@ void TestMainWindow::aboutChangesNothing()
 void TestMainWindow::exitEndsWithoutSavingOrAsking()
 {
     action("fmnue")->trigger();
-    QCOMPARE(m_runtime->endRequests, 1);
-    QVERIFY(m_runtime->messages.isEmpty());
-    QVERIFY(m_runtime->directoryEntries().isEmpty());
+    QCOMPARE(m_services->endRequests, 1);
+    QVERIFY(m_services->messages.isEmpty());
+    QVERIFY(m_services->directoryEntries().isEmpty());
 }
 
 void TestMainWindow::saveFromTheMenu()
 {
     action("fmnus")->trigger();
-    QCOMPARE(m_runtime->savedScheme().count("\r\n"), 14);
-    QCOMPARE(m_runtime->messages.size(), 1);
-    QCOMPARE(m_runtime->messages[0].title, QStringLiteral("Veskoro Designer"));
+    QCOMPARE(m_services->savedScheme().count("\r\n"), 14);
+    QCOMPARE(m_services->messages.size(), 1);
+    QCOMPARE(m_services->messages[0].title, QStringLiteral("Veskoro Designer"));
 }
 
 void TestMainWindow::closingTheWindowEndsTheProgram()

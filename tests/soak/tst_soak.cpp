@@ -180,13 +180,13 @@ void TestSoak::tickAndCheck()
 
 void TestSoak::saveAndCheck()
 {
-    m_tool->runtime.messages.clear();
+    m_tool->services.messages.clear();
     m_tool->window.findChild<QAction*>(QStringLiteral("fmnus"))->trigger();
     ++m_saves;
-    QCOMPARE(m_tool->runtime.messages.size(), 1);
-    QCOMPARE(m_tool->runtime.messages[0].icon, toolkit::Runtime::Icon::Information);
+    QCOMPARE(m_tool->services.messages.size(), 1);
+    QCOMPARE(m_tool->services.messages[0].icon, toolkit::ProgramServices::Icon::Information);
 
-    const QList<QByteArray> lines = m_tool->runtime.savedScheme().split('\n');
+    const QList<QByteArray> lines = m_tool->services.savedScheme().split('\n');
     QCOMPARE(lines.size(), 15);
     static const QRegularExpression colourLine(QStringLiteral("^#[0-9A-F]{6} ; [A-Za-z ]+\r$"));
     for (int i = 1; i < 14; ++i)
@@ -200,12 +200,12 @@ void TestSoak::saveAndCheck()
 
 void TestSoak::aboutAndCheck()
 {
-    m_tool->runtime.messages.clear();
+    m_tool->services.messages.clear();
     const auto slots = m_tool->scheme.SchemeColour;
     const auto selected = m_tool->scheme.CurrentObject;
     m_tool->window.findChild<QAction*>(QStringLiteral("fmnuA"))->trigger();
-    QCOMPARE(m_tool->runtime.messages.size(), 1);
-    QCOMPARE(m_tool->runtime.messages[0].title, QStringLiteral("Veskoro Designer - About"));
+    QCOMPARE(m_tool->services.messages.size(), 1);
+    QCOMPARE(m_tool->services.messages[0].title, QStringLiteral("Veskoro Designer - About"));
     QCOMPARE(m_tool->scheme.SchemeColour, slots);
     QCOMPARE(m_tool->scheme.CurrentObject, selected);
 }

@@ -1,12 +1,13 @@
 #include "clicktarget.h"
 #include "fileoutput.h"
 #include "programdirectory.h"
-#include "runtime.h"
+#include "programservices.h"
 #include "shape.h"
 #include "twips.h"
 
 #include <QtTest>
 
+#include <QButtonGroup>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -137,14 +138,17 @@ void TestToolkit::clickTargetReportsItsIndexAndDrawsNothing()
     host.resize(100, 100);
     toolkit::Shape under(0x0000FF, toolkit::Shape::Outline::None, &host);
     under.setGeometry(0, 0, 100, 100);
-    toolkit::ClickTarget target(3, &host);
+    toolkit::ClickTarget target(&host);
     target.setGeometry(10, 10, 50, 50);
+    // As an item of a control array, index 3.
+    QButtonGroup array;
+    array.addButton(&target, 3);
     host.show();
     QVERIFY(QTest::qWaitForWindowExposed(&host));
 
     QCOMPARE(host.grab().toImage().pixelColor(30, 30), QColor(255, 0, 0));
 
-    QSignalSpy clicks(&target, &toolkit::ClickTarget::clicked);
+    QSignalSpy clicks(&array, &QButtonGroup::idClicked);
     QTest::mouseClick(&target, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(clicks.count(), 1);
     QCOMPARE(clicks.takeFirst().at(0).toInt(), 3);
@@ -177,12 +181,12 @@ void TestToolkit::failedWriteLeavesTheOldFileAndSaysWhy()
     const QByteArray old("the old scheme\r\n");
     writeFile(path, old);
 
-    // The program's own runtime is what keeps the process alive past the limit.
-    toolkit::Runtime runtime;
+    // The program's own services keep the process alive past the limit.
+    toolkit::ProgramServices services;
     QString error;
     {
         const FileSizeLimit limit(64);
-        error = runtime.writeTextFile(path, QByteArray(4096, 'y')).failure;
+        error = services.writeTextFile(path, QByteArray(4096, 'y')).failure;
     }
     QVERIFY2(error.contains(QStringLiteral("too large"), Qt::CaseInsensitive), qPrintable(error));
     QCOMPARE(readAll(path), old);
@@ -272,9 +276,9 @@ void TestToolkit::programDirectory()
              qPrintable(found.problem));
     QCOMPARE(found.path, QString(path).replace(QStringLiteral("ROOT"), root.path()));
 
-    // The real runtime names this program's own directory, wherever it is run from.
+    // The real services name this program's own directory, wherever it is run from.
     QVERIFY(QDir::setCurrent(root.path()));
-    const toolkit::ProgramDirectory own = toolkit::Runtime().applicationDirectory();
+    const toolkit::ProgramDirectory own = toolkit::ProgramServices().applicationDirectory();
     QVERIFY(QDir::setCurrent(previous));
 #ifdef Q_OS_WIN
     // Under Wine the build directory has a drive letter in front.
@@ -288,7 +292,7 @@ void TestToolkit::programDirectory()
 // The real boxes, answered as a person would once they are up.
 void TestToolkit::realMessageBoxes()
 {
-    toolkit::Runtime runtime;
+    toolkit::ProgramServices services;
     struct Seen {
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QString title, text;
@@ -311,27 +315,27 @@ void TestToolkit::realMessageBoxes()
     };
 
     answer(QStringLiteral("OK"));
-    runtime.showMessage(toolkit::Runtime::Icon::Information, QStringLiteral("Veskoro Designer"), QStringLiteral("placed"));
+    services.showMessage(toolkit::ProgramServices::Icon::Information, QStringLiteral("Veskoro Designer"), QStringLiteral("placed"));
     QCOMPARE(seen.icon, QMessageBox::Information);
     QCOMPARE(seen.title, QStringLiteral("Veskoro Designer"));
     QCOMPARE(seen.text, QStringLiteral("placed"));
     QCOMPARE(seen.buttons.size(), 1);
 
     answer(QStringLiteral("OK"));
-    runtime.showMessage(toolkit::Runtime::Icon::Warning, QStringLiteral("Veskoro Designer"), QStringLiteral("not saved"));
+    services.showMessage(toolkit::ProgramServices::Icon::Warning, QStringLiteral("Veskoro Designer"), QStringLiteral("not saved"));
     QCOMPARE(seen.icon, QMessageBox::Warning);
 
     // The warning that offers a folder: OK stays the default and declines.
     answer(QStringLiteral("OK"));
-    QVERIFY(!runtime.warnOfferingFolder(QStringLiteral("Veskoro Designer"), QStringLiteral("not saved")));
+    QVERIFY(!services.warnOfferingFolder(QStringLiteral("Veskoro Designer"), QStringLiteral("not saved")));
     QCOMPARE(seen.icon, QMessageBox::Warning);
     QCOMPARE(seen.defaultButton, QStringLiteral("OK"));
     QVERIFY(seen.buttons.contains(QStringLiteral("&Choose Folder\u2026")));
     answer(QStringLiteral("Choose Folder\u2026"));
-    QVERIFY(runtime.warnOfferingFolder(QStringLiteral("Veskoro Designer"), QStringLiteral("not saved")));
+    QVERIFY(services.warnOfferingFolder(QStringLiteral("Veskoro Designer"), QStringLiteral("not saved")));
 
     // Exit ends the program as a success.
-    QTimer::singleShot(0, [&runtime] { runtime.end(); });
+    QTimer::singleShot(0, [&services] { services.end(); });
     QCOMPARE(QCoreApplication::exec(), 0);
 }
 

@@ -1,4 +1,4 @@
-#include "runtime.h"
+#include "programservices.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -7,29 +7,29 @@
 
 namespace toolkit {
 
-Runtime::Runtime()
+ProgramServices::ProgramServices()
 {
-    survivesFileSizeLimits();
+    treatFileSizeLimitAsWriteError();
 }
 
-ProgramDirectory Runtime::applicationDirectory() const
+ProgramDirectory ProgramServices::applicationDirectory() const
 {
     return ProgramDirectory::current();
 }
 
-WriteResult Runtime::writeTextFile(const QString& path, const QByteArray& bytes)
+WriteResult ProgramServices::writeTextFile(const QString& path, const QByteArray& bytes)
 {
     return writeFileAtomically(path, bytes);
 }
 
-void Runtime::showMessage(Icon icon, const QString& title, const QString& text)
+void ProgramServices::showMessage(Icon icon, const QString& title, const QString& text)
 {
     QMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::Information,
                     title, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 
-bool Runtime::warnOfferingFolder(const QString& title, const QString& text)
+bool ProgramServices::warnOfferingFolder(const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, QApplication::activeWindow());
     QPushButton* choose = box.addButton(QStringLiteral("&Choose Folder…"), QMessageBox::ActionRole);
@@ -39,12 +39,12 @@ bool Runtime::warnOfferingFolder(const QString& title, const QString& text)
     return box.clickedButton() == choose;
 }
 
-QString Runtime::chooseFolder(const QString& title)
+QString ProgramServices::chooseFolder(const QString& title)
 {
     return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title);
 }
 
-void Runtime::end()
+void ProgramServices::end()
 {
     QCoreApplication::exit(0);
 }

@@ -5,7 +5,7 @@
 // folder chooser answers with the folder a test sets, and a request to end
 // the program is counted. File output is the real one.
 
-#include "runtime.h"
+#include "programservices.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +14,7 @@
 
 #include <utility>
 
-class FakeRuntime : public toolkit::Runtime {
+class FakeProgramServices : public toolkit::ProgramServices {
 public:
     struct Message {
         Icon icon;

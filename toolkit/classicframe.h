@@ -10,7 +10,7 @@ namespace toolkit {
 // container's colour exactly. The style's own group box puts its caption
 // above the box, which would shorten the box and push the caption into the
 // controls placed inside it.
-class Frame : public QGroupBox {
+class ClassicFrame : public QGroupBox {
     Q_OBJECT
 public:
     using QGroupBox::QGroupBox;

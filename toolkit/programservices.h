@@ -13,12 +13,12 @@ namespace toolkit {
 // the folder chooser, pick the directory files go to, and see the program
 // asked to end. Creating it prepares the process for file output, so a test
 // runs with the program's own set-up.
-class Runtime {
+class ProgramServices {
 public:
     enum class Icon { Information, Warning };
 
-    Runtime();
-    virtual ~Runtime() = default;
+    ProgramServices();
+    virtual ~ProgramServices() = default;
 
     // The directory of the program's file, or why it can't be known.
     virtual ProgramDirectory applicationDirectory() const;

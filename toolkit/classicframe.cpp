@@ -1,4 +1,4 @@
-#include "frame.h"
+#include "classicframe.h"
 
 #include "outline.h"
 
@@ -14,7 +14,7 @@ constexpr int kCaptionPadding = 2;
 
 } // namespace
 
-void Frame::paintEvent(QPaintEvent*)
+void ClassicFrame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const double t = outlineThickness(devicePixelRatioF());
