@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the main window's icon from the one picture the window itself
 // shows, each size the 32 x 32 pixel art scaled without smoothing, so every
 // pixel stays a crisp square:

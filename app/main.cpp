@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "a.h"
 #include "declarations.h"
 #include "form1.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What the Windows zip holds: the program with exactly the DLLs it loads
 # beside it (Qt's, its platform plugin, the MinGW runtime), the
 # licences and a short README. Unzipped anywhere, it runs.

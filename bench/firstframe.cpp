@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Preloaded into a Qt program (LD_PRELOAD), this reports on standard error
 //   startup_cpu_us=N peak_rss_kb=N [idle_cpu_us=N]
 // where startup is the process's CPU time from exec until its first frame

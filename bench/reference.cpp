@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor any Qt 6 MDI program pays: a main window with a child-window
 // area holding one child window, of QV Designer's sizes, and nothing else.
 // Both windows have a caption, as every window does: a program that draws no

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Run at install time: every DLL that the installed program and plugins
 # import from Qt's or the compiler's folders (QV_RUNTIME_DIRS) lies beside
 # the program, and every DLL beside it is imported by something. Windows'

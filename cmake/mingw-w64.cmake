@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (posix threads),
 # against a Qt built for Windows: pass its prefix as QV_WINDOWS_QT, with
 # QT_HOST_PATH naming the Linux Qt whose moc and rcc the build runs. Programs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The design view: a mock-up of the lobby client's window built from filled

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "savecommand.h"
 
 #include "controls.h"

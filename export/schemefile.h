@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // colors.DAT, the lobby client's colour scheme: single-byte text with CR LF

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any channel text reads as 0 to 255, is widened only when it is one
 // character long, and reads back the same once formatted. The sanitizers
 // catch any read past the text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whatever the slots held and whatever is typed into the channel boxes, once
 // each region has been selected and ticked the scheme file is fourteen CR LF
 // lines, and every designed colour line is "#", six upper-case hexadecimal

@@ -1,11 +1,13 @@
+// SPDX-License-Identifier: MIT
 #include "a.h"
 
+#include "classicframe.h"
 #include "colourselector.h"
 #include "controls.h"
 #include "declarations.h"
 #include "designfont.h"
-#include "classicframe.h"
 #include "panel.h"
+#include "placement.h"
 #include "programservices.h"
 #include "schemefile.h"
 #include "twips.h"
@@ -17,13 +19,10 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QShowEvent>
-#include <QStyle>
 
 #include "a_icon.xpm"
 
-#include <algorithm>
 
 namespace {
 
@@ -80,11 +79,11 @@ A::A(Declarations& scheme, toolkit::ProgramServices& services)
     docking->addWidget(picture2, 1, 0, 1, 2);
     setCentralWidget(client);
 
-    m_tabChain.push_back(picture1);
+    std::vector<QWidget*> chain{picture1};
     for (QWidget* control : m_selector->tabChain())
-        m_tabChain.push_back(control);
-    m_tabChain.push_back(picture2);
-    m_returnFocus = m_tabChain[1];
+        chain.push_back(control);
+    chain.push_back(picture2);
+    m_tabRing = TabRing(std::move(chain), m_selector->tabChain().front());
 
     createActions();
 
@@ -93,25 +92,12 @@ A::A(Declarations& scheme, toolkit::ProgramServices& services)
     const int width = twipsToPixels(kClientWidth);
     const int menuHeight = menuBar()->heightForWidth(width);
     resize(width, twipsToPixels(kClientHeight) + (menuHeight >= 0 ? menuHeight : menuBar()->sizeHint().height()));
-    placeOnScreen();
+    toolkit::placeOnScreen(this);
 
     m_timer1.setObjectName(QStringLiteral("Timer1"));
     m_timer1.setInterval(1000);
     connect(&m_timer1, &QTimer::timeout, this, &A::timer1Tick);
     m_timer1.start();
-}
-
-// Centred on the screen's available area. A window too large for it keeps
-// its top-left corner, with the menu, on the screen. The frame counts once
-// the window system has told its size.
-void A::placeOnScreen()
-{
-    const QRect available = screen()->availableGeometry();
-    const QRect frame = frameGeometry();
-    QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frame.size(), available);
-    placed.moveTo(std::max(placed.left(), available.left()), std::max(placed.top(), available.top()));
-    if (placed.topLeft() != frame.topLeft())
-        move(placed.topLeft());
 }
 
 QWidget* A::createPicture1()
@@ -202,7 +188,7 @@ void A::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (event->spontaneous())
         return;
-    m_tabChain[1]->setFocus();
+    m_tabRing.start()->setFocus();
 }
 
 // Placed again, once, when the window manager has framed the window and the
@@ -212,7 +198,7 @@ void A::moveEvent(QMoveEvent* event)
     QMainWindow::moveEvent(event);
     if (!m_placedInFrame && frameGeometry() != geometry()) {
         m_placedInFrame = true;
-        placeOnScreen();
+        toolkit::placeOnScreen(this);
     }
 }
 
@@ -220,7 +206,7 @@ void A::moveEvent(QMoveEvent* event)
 // channel editor, and wrap around it; the design view keeps out of it.
 bool A::focusNextPrevChild(bool next)
 {
-    toolkit::focusRound(m_tabChain, next);
+    m_tabRing.step(next);
     return true;
 }
 
@@ -230,11 +216,10 @@ void A::switchPane()
         return;
     QWidget* focus = QApplication::focusWidget();
     if (m_designView->isAncestorOf(focus)) {
-        m_returnFocus->setFocus(Qt::ShortcutFocusReason);
+        m_tabRing.comeBack();
         return;
     }
-    if (std::find(m_tabChain.begin(), m_tabChain.end(), focus) != m_tabChain.end())
-        m_returnFocus = focus;
+    m_tabRing.leave(focus);
     Q_EMIT designViewFocusRequested();
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The main window. It owns no scheme state of its own: the scheme lives in
@@ -10,12 +11,12 @@
 // through the program's services.
 
 #include "savecommand.h"
+#include "tabring.h"
 
 #include <QMainWindow>
 #include <QTimer>
 
 #include <cstdint>
-#include <vector>
 
 struct Declarations;
 class ColourSelector;
@@ -56,7 +57,6 @@ protected:
 
 private:
     void createActions();
-    void placeOnScreen();
     QWidget* createPicture1();
     QWidget* createPicture2();
 
@@ -70,10 +70,7 @@ private:
     ColourSelector* m_selector = nullptr;
     QLabel* m_obj = nullptr;
     QMdiSubWindow* m_designView = nullptr;
-    // Picture1, the channel editor's boxes and buttons, Picture2.
-    std::vector<QWidget*> m_tabChain;
-    // Where the key out of the design view goes back to.
-    QWidget* m_returnFocus = nullptr;
+    TabRing m_tabRing;
     bool m_placedInFrame = false;
     SaveCommand m_saveCommand;
     QTimer m_timer1{this};

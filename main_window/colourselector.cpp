@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colourselector.h"
 
 #include "colourmath.h"
@@ -8,6 +9,7 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <cstddef>
 #include <string>
 
 namespace {
@@ -81,7 +83,7 @@ ColourSelector::ColourSelector(QWidget* parent)
     m_mix = new toolkit::Shape(Math::Rgb(255, 0, 0), toolkit::Shape::Outline::Drawn, this);
     toolkit::place(m_mix, "Mix", kMix);
 
-    for (int channel = Red; channel < ChannelCount; ++channel) {
+    for (std::size_t channel = Red; channel < ChannelCount; ++channel) {
         const Row& row = kRows[channel];
         m_boxes[channel] = new QLineEdit(QStringLiteral("00"), this);
         toolkit::place(m_boxes[channel], row.box, boxAt(row.top));
@@ -89,7 +91,7 @@ ColourSelector::ColourSelector(QWidget* parent)
         // Only the first two characters of a box are ever read; Qt's own cap
         // of 32,767 characters keeps a huge paste from freezing the window.
     }
-    for (int channel = Red; channel < ChannelCount; ++channel) {
+    for (std::size_t channel = Red; channel < ChannelCount; ++channel) {
         const Row& row = kRows[channel];
         m_minus[channel] = makeButton("-", row.minusLabel, this);
         toolkit::place(m_minus[channel], row.minus, minusAt(row.top));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The "Colour Selector" frame: one row per channel (a colour chip, the

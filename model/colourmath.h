@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Colours travel through the tool as text: a channel is two hexadecimal

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "declarations.h"
 
 void Declarations::startUp()

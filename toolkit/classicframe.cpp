@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "classicframe.h"
 
 #include "outline.h"

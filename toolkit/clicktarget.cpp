@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "clicktarget.h"
 
 #include "outline.h"

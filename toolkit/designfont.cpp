@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "designfont.h"
 
 #include <QFontDatabase>

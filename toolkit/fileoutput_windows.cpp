@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fileoutput.h"
 #include "fileoutput_p.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "programdirectory.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Every position in the two windows is fixed by design in twips, 15 to a

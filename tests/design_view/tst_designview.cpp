@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "designer.h"
 #include "shape.h"
 

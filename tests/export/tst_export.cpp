@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fakeprogramservices.h"
 #include "savecommand.h"
 #include "schemefile.h"

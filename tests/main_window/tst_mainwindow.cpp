@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "a.h"
 #include "designer.h"
 #include "declarations.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "declarations.h"
 
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colourmath.h"
 
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drives the real windows with a long seeded random sequence of user events
 // and checks after every tick that the scheme, the painting and the saved
 // file agree. The seed is printed; QV_SOAK_SEED=N replays a run, and

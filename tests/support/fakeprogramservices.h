@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The program's runtime services, as a test sees them: files go to a fresh

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Makes every file write of this process beyond `bytes` fail for as long as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "clicktarget.h"
 #include "fileoutput.h"
 #include "programdirectory.h"
