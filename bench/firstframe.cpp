@@ -4,7 +4,9 @@
 // where startup is the process's CPU time from exec until its first frame
 // has been painted, and idle is the CPU time of QV_BENCH_IDLE_MS milliseconds
 // of idle running, if that variable is set, starting QV_BENCH_SETTLE_MS after
-// the first frame (default 0). Then it ends the program.
+// the first frame (default 0). Then it ends the program. With
+// QV_BENCH_NO_BLINK set, text cursors stop blinking from the first frame, to
+// show what a focused text box's caret costs while the program is idle.
 
 #include <QApplication>
 #include <QEvent>
@@ -47,6 +49,8 @@ protected:
 private:
     void painted()
     {
+        if (std::getenv("QV_BENCH_NO_BLINK"))
+            QApplication::setCursorFlashTime(0);
         std::fprintf(stderr, "startup_cpu_us=%lld peak_rss_kb=%ld", cpuMicroseconds(), peakRssKilobytes());
         const char* idle = std::getenv("QV_BENCH_IDLE_MS");
         if (!idle) {

@@ -4,9 +4,12 @@
 // Both windows have a caption, as every window does: a program that draws no
 // text at all never starts the font system, which no real program avoids.
 // Built a second time with REFERENCE_TICKS, it also runs an empty one-second
-// timer: the floor of a program that must wake once a second.
+// timer: the floor of a program that must wake once a second. Built with
+// REFERENCE_TEXT_BOX, it has one focused text box, as QV Designer has its red
+// box, whose caret blinks.
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -23,8 +26,15 @@ int main(int argc, char* argv[])
     child->setFixedSize(587, 389);
     child->setWindowTitle(QStringLiteral("Child"));
     area->addSubWindow(child)->show();
+#ifdef REFERENCE_TEXT_BOX
+    auto* box = new QLineEdit(QStringLiteral("00"));
+    window.setMenuWidget(box);
+#endif
     window.resize(682, 471);
     window.show();
+#ifdef REFERENCE_TEXT_BOX
+    box->setFocus();
+#endif
 #ifdef REFERENCE_TICKS
     QTimer tick;
     QObject::connect(&tick, &QTimer::timeout, [] {});

@@ -311,6 +311,27 @@ void TestMainWindow::tickWidensTheBoxesAndPaintsTheSwatch()
     // With no region selected, no slot is touched.
     QCOMPARE(m_scheme->CurrentObject, std::int16_t(-1));
     QCOMPARE(m_scheme->SchemeColour, slots);
+
+    // A tick that changes nothing repaints nothing, the region's included.
+    m_view->paintSlot(Declarations::Borders, 0x563412);
+    m_window->showSelection(QStringLiteral("Borders"), QStringLiteral("12"), QStringLiteral("34"),
+                            QStringLiteral("56"));
+    m_scheme->CurrentObject = Declarations::Borders;
+    m_window->timer1Tick();
+    QCoreApplication::processEvents();
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    qApp->installEventFilter(&counter);
+    m_window->timer1Tick();
+    QCoreApplication::processEvents();
+    qApp->removeEventFilter(&counter);
+    QCOMPARE(counter.paints, 0);
 }
 
 void TestMainWindow::aboutChangesNothing()
