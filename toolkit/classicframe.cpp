@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "classicframe.h"
 
+#include "contrast.h"
 #include "outline.h"
 
 #include <QPainter>
@@ -19,16 +20,18 @@ void ClassicFrame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const double t = outlineThickness(devicePixelRatioF());
-    const QRectF box = rect();
-    // The etched line: a shadow on the edge, a light line just inside it.
+    // The etched line runs through the caption's middle: a shadow line with
+    // a light line just inside it, the desktop's own shades.
+    const int captionHeight = fontMetrics().height();
+    const QRectF box = QRectF(rect()).adjusted(0, captionHeight / 2, 0, 0);
     drawOutline(painter, box.adjusted(t, t, 0, 0), palette().color(QPalette::Light));
     drawOutline(painter, box.adjusted(0, 0, -t, -t), palette().color(QPalette::Dark));
 
     const QRect caption(kCaptionIndent - kCaptionPadding, 0,
-                        fontMetrics().horizontalAdvance(title()) + 2 * kCaptionPadding,
-                        fontMetrics().height());
-    painter.fillRect(caption, palette().color(QPalette::Window));
-    painter.setPen(palette().color(QPalette::WindowText));
+                        fontMetrics().horizontalAdvance(title()) + 2 * kCaptionPadding, captionHeight);
+    const QColor ground = palette().color(QPalette::Window);
+    painter.fillRect(caption, ground);
+    painter.setPen(readableInk(palette().color(QPalette::WindowText), ground));
     painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
 }
 

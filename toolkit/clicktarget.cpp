@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "clicktarget.h"
 
+#include "contrast.h"
 #include "outline.h"
 
 #include <QKeyEvent>
@@ -77,7 +78,9 @@ void ClickTarget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const double t = outlineThickness(devicePixelRatioF());
     const QRectF ring = QRectF(rect()).adjusted(2 * t, 2 * t, -2 * t, -2 * t);
-    const QColor highlight = palette().color(QPalette::Highlight);
+    // Navy, the classic selection colour, where the desktop's does not read
+    // on the white the regions start as.
+    const QColor highlight = readableInk(palette().color(QPalette::Highlight), Qt::white, QColor(0, 0, 128));
     drawOutline(painter, ring, highlight);
     drawOutline(painter, ring.adjusted(t, t, -t, -t), highlight);
     drawOutline(painter, ring.adjusted(2 * t, 2 * t, -2 * t, -2 * t), palette().color(QPalette::HighlightedText));

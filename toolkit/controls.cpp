@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "controls.h"
 
+#include "designlabel.h"
+
 #include <QApplication>
 #include <QLabel>
 
@@ -15,10 +17,7 @@ QString fromLatin1(std::string_view singleByte)
 
 QLabel* createLabel(const QString& caption, QWidget* parent)
 {
-    auto* label = new QLabel(caption, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
+    return new DesignLabel(caption, parent);
 }
 
 void fillBackground(QWidget* container, const QColor& colour)

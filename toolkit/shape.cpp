@@ -2,6 +2,7 @@
 #include "shape.h"
 
 #include "colourmath.h"
+#include "contrast.h"
 #include "outline.h"
 
 #include <QPainter>
@@ -49,7 +50,11 @@ void Shape::setBorderColour(std::uint32_t packed)
 
 QColor Shape::borderColour() const
 {
-    return m_border.isValid() ? m_border : palette().color(QPalette::WindowText);
+    // Until the user gives it a colour, the outline is the desktop's text
+    // colour, wherever that reads on the fixed fill the shape stands on.
+    return m_border.isValid()
+        ? m_border
+        : readableInk(palette().color(QPalette::WindowText), palette().color(QPalette::Window));
 }
 
 void Shape::paintEvent(QPaintEvent*)

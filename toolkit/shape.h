@@ -9,7 +9,8 @@ namespace toolkit {
 
 // A rectangle filled solid, with an optional one-pixel outline drawn on its
 // edge. Colours are packed values (red + 256 * green + 65536 * blue). Until an
-// outline colour is set the outline follows the palette's window-text colour.
+// outline colour is set the outline follows the palette's window-text colour
+// where that reads on the container's fixed fill, and is black where not.
 // Setting a colour it already has costs nothing: no repaint is scheduled.
 class Shape : public QWidget {
     Q_OBJECT

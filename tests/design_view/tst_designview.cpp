@@ -22,6 +22,44 @@ namespace {
 
 const QColor kWhite(255, 255, 255);
 
+// Desktops whose text colour does not read on the design's fixed fills: a
+// dark one (as qt6ct's "darker") and a high-contrast one (black, white, cyan).
+QPalette desktopPalette(const QString& desktop)
+{
+    QPalette palette = QApplication::palette();
+    if (desktop == QLatin1String("dark")) {
+        for (auto [role, colour] : {std::pair{QPalette::Window, QColor(49, 49, 49)},
+                                    {QPalette::WindowText, QColor(220, 220, 220)},
+                                    {QPalette::Base, QColor(35, 35, 35)}, {QPalette::Text, QColor(220, 220, 220)},
+                                    {QPalette::Button, QColor(49, 49, 49)}, {QPalette::ButtonText, QColor(220, 220, 220)},
+                                    {QPalette::Light, QColor(90, 90, 90)}, {QPalette::Dark, QColor(20, 20, 20)},
+                                    {QPalette::Highlight, QColor(61, 174, 233)}, {QPalette::HighlightedText, QColor(0, 0, 0)}})
+            palette.setColor(role, colour);
+    } else if (desktop == QLatin1String("high contrast")) {
+        for (auto [role, colour] : {std::pair{QPalette::Window, QColor(0, 0, 0)},
+                                    {QPalette::WindowText, QColor(255, 255, 255)},
+                                    {QPalette::Base, QColor(0, 0, 0)}, {QPalette::Text, QColor(255, 255, 255)},
+                                    {QPalette::Button, QColor(0, 0, 0)}, {QPalette::ButtonText, QColor(255, 255, 255)},
+                                    {QPalette::Light, QColor(255, 255, 255)}, {QPalette::Dark, QColor(255, 255, 255)},
+                                    {QPalette::Highlight, QColor(0, 255, 255)}, {QPalette::HighlightedText, QColor(0, 0, 0)}})
+            palette.setColor(role, colour);
+    }
+    return palette;
+}
+
+// The desktop's palette for as long as it lives, as if the user switched to
+// it while the program runs.
+class Desktop {
+public:
+    explicit Desktop(const QString& name) { QApplication::setPalette(desktopPalette(name)); }
+    ~Desktop() { QApplication::setPalette(m_saved); }
+    Desktop(const Desktop&) = delete;
+    Desktop& operator=(const Desktop&) = delete;
+
+private:
+    QPalette m_saved = QApplication::palette();
+};
+
 // Types text as a keyboard would. QTest can name only ASCII keys; any other
 // character arrives as a key event that carries its text, as from a keyboard
 // layout that has it.
@@ -175,17 +213,27 @@ void TestDesignView::designTimeState()
     // The inks: the maker's line in the selection colour (blue in this
     // style, where grey and black text have equal red and blue), and "Border
     // Object" drawn dark over its white square.
-    const auto inkIn = [&](QWidget* widget, const std::function<bool(const QColor&)>& isInk) {
+    const auto inkIn = [&](const QImage& image, QWidget* widget, const std::function<bool(const QColor&)>& isInk) {
         const QRect rect(widget->mapTo(&m_tool->window, QPoint(0, 0)), widget->visibleRegion().boundingRect().size());
         int count = 0;
         for (int y = rect.top(); y <= rect.bottom(); ++y)
             for (int x = rect.left(); x <= rect.right(); ++x)
-                count += isInk(shown.pixelColor(x, y));
+                count += isInk(image.pixelColor(x, y));
         return count;
     };
+    const auto dark = [](const QColor& c) { return c.red() < 128; };
     QWidget* makersLine = m_tool->window.findChild<QWidget*>(QStringLiteral("Picture2"))->findChild<QWidget*>(QStringLiteral("Label1"));
-    QVERIFY(inkIn(makersLine, [](const QColor& c) { return c.blue() - c.red() > 50; }) > 40);
-    QVERIFY(inkIn(label, [](const QColor& c) { return c.red() < 128; }) > 40);
+    QVERIFY(inkIn(shown, makersLine, [](const QColor& c) { return c.blue() - c.red() > 50; }) > 40);
+    QVERIFY(inkIn(shown, label, dark) > 40);
+
+    // On a dark desktop, switched to while the program runs, the labels on
+    // the design's fixed fills stay dark: near-white text would not read.
+    const Desktop darkDesktop(QStringLiteral("dark"));
+    const QImage onDark = m_tool->window.grab().toImage();
+    QVERIFY(inkIn(onDark, label, dark) > 40);
+    QVERIFY(inkIn(onDark, m_tool->window.findChild<QWidget*>(QStringLiteral("obj")), dark) > 40);
+    QCOMPARE(onDark.pixelColor(m_tool->window.findChild<QWidget*>(QStringLiteral("Picture1"))->mapTo(&m_tool->window, QPoint(1, 300))),
+             QColor(192, 192, 192)); // no focus rectangle on a panel without the focus
 }
 
 void TestDesignView::hitTesting_data()
@@ -681,29 +729,40 @@ void TestDesignView::outlinesOnEveryEdge_data()
 {
     QTest::addColumn<QString>("shape");
     QTest::addColumn<QRect>("design"); // in pixels, inside its container
-    QTest::addColumn<QColor>("outline"); // invalid: a frame's etched line, whatever its colours
+    QTest::addColumn<QColor>("outline"); // invalid: a frame's etched line, in the desktop's shades
     QTest::addColumn<QColor>("fill");
     QTest::addColumn<bool>("bottomShows");
+    QTest::addColumn<QString>("desktop");
 
     const QColor black(0, 0, 0), grey(192, 192, 192);
-    QTest::newRow("main panel") << "BGA(0)" << QRect(8, 8, 569, 337) << black << kWhite << true;
-    QTest::newRow("left column") << "BG(1)" << QRect(16, 32, 153, 281) << black << kWhite << true;
-    QTest::newRow("chat area") << "BGB" << QRect(176, 32, 233, 281) << black << kWhite << true;
-    QTest::newRow("sample square") << "BGC" << QRect(184, 40, 49, 41) << black << kWhite << true;
-    QTest::newRow("right column") << "BG(2)" << QRect(416, 32, 153, 305) << black << kWhite << true;
-    QTest::newRow("strip") << "BG(3)" << QRect(176, 320, 193, 17) << black << kWhite << true;
-    QTest::newRow("bottom bar, past the client area below") << "BGA(1)" << QRect(0, 352, 585, 41) << black << kWhite << false;
-    QTest::newRow("red chip") << "Shape1" << QRect(8, 24, 17, 17) << black << QColor(255, 0, 0) << true;
-    QTest::newRow("green chip") << "Shape2" << QRect(8, 56, 17, 17) << black << QColor(0, 255, 0) << true;
-    QTest::newRow("blue chip") << "Shape3" << QRect(8, 88, 17, 17) << black << QColor(0, 0, 255) << true;
-    QTest::newRow("swatch") << "Mix" << QRect(8, 120, 81, 17) << black << QColor(0x12, 0x34, 0x56) << true;
-    QTest::newRow("Frame1") << "Frame1" << QRect(8, 8, 97, 57) << QColor() << grey << true;
-    QTest::newRow("Frame2") << "Frame2" << QRect(8, 72, 97, 145) << QColor() << grey << true;
+    QTest::newRow("main panel") << "BGA(0)" << QRect(8, 8, 569, 337) << black << kWhite << true << "light";
+    QTest::newRow("left column") << "BG(1)" << QRect(16, 32, 153, 281) << black << kWhite << true << "light";
+    QTest::newRow("chat area") << "BGB" << QRect(176, 32, 233, 281) << black << kWhite << true << "light";
+    QTest::newRow("sample square") << "BGC" << QRect(184, 40, 49, 41) << black << kWhite << true << "light";
+    QTest::newRow("right column") << "BG(2)" << QRect(416, 32, 153, 305) << black << kWhite << true << "light";
+    QTest::newRow("strip") << "BG(3)" << QRect(176, 320, 193, 17) << black << kWhite << true << "light";
+    QTest::newRow("bottom bar, past the client area below") << "BGA(1)" << QRect(0, 352, 585, 41) << black << kWhite << false << "light";
+    QTest::newRow("red chip") << "Shape1" << QRect(8, 24, 17, 17) << black << QColor(255, 0, 0) << true << "light";
+    QTest::newRow("green chip") << "Shape2" << QRect(8, 56, 17, 17) << black << QColor(0, 255, 0) << true << "light";
+    QTest::newRow("blue chip") << "Shape3" << QRect(8, 88, 17, 17) << black << QColor(0, 0, 255) << true << "light";
+    QTest::newRow("swatch") << "Mix" << QRect(8, 120, 81, 17) << black << QColor(0x12, 0x34, 0x56) << true << "light";
+    QTest::newRow("Frame1") << "Frame1" << QRect(8, 8, 97, 57) << QColor() << grey << true << "light";
+    QTest::newRow("Frame2") << "Frame2" << QRect(8, 72, 97, 145) << QColor() << grey << true << "light";
+    // The desktop's near-white text reads neither on white (1.2 : 1) nor on
+    // the panels' grey (1.6 : 1), nor does high contrast's white: black.
+    QTest::newRow("chat area, dark desktop") << "BGB" << QRect(176, 32, 233, 281) << black << kWhite << true << "dark";
+    QTest::newRow("red chip, dark desktop") << "Shape1" << QRect(8, 24, 17, 17) << black << QColor(255, 0, 0) << true << "dark";
+    QTest::newRow("Frame1, dark desktop") << "Frame1" << QRect(8, 8, 97, 57) << QColor() << grey << true << "dark";
+    QTest::newRow("main panel, high contrast") << "BGA(0)" << QRect(8, 8, 569, 337) << black << kWhite << true << "high contrast";
+    QTest::newRow("swatch, high contrast") << "Mix" << QRect(8, 120, 81, 17) << black << QColor(0x12, 0x34, 0x56) << true << "high contrast";
+    QTest::newRow("Frame2, high contrast") << "Frame2" << QRect(8, 72, 97, 145) << QColor() << grey << true << "high contrast";
 }
 
 // In a grab of the whole window, as shown: the outermost device pixels on
 // each side are the outline, one logical pixel thick rounded to whole device
-// pixels, and the fill meets it.
+// pixels, and the fill meets it. A frame's etched line is a shadow line and a
+// light line, its top running through the middle of the caption, which is
+// drawn in black or the desktop's ink on the panel's own grey.
 void TestDesignView::outlinesOnEveryEdge()
 {
     QFETCH(QString, shape);
@@ -711,7 +770,9 @@ void TestDesignView::outlinesOnEveryEdge()
     QFETCH(QColor, outline);
     QFETCH(QColor, fill);
     QFETCH(bool, bottomShows);
+    QFETCH(QString, desktop);
 
+    const Desktop palette(desktop);
     setBoxes(QStringLiteral("12"), QStringLiteral("34"), QStringLiteral("56"));
     m_tool->window.timer1Tick();
     QWidget* widget = m_tool->window.findChild<QWidget*>(shape);
@@ -720,13 +781,17 @@ void TestDesignView::outlinesOnEveryEdge()
     const QImage image = m_tool->window.grab().toImage();
     const qreal ratio = image.devicePixelRatio();
     const int thickness = std::max(1, qRound(ratio));
-    const int lines = outline.isValid() ? 1 : 2; // a frame's line is etched: two lines
+    const bool frame = !outline.isValid();
+    const int captionHeight = widget->fontMetrics().height();
     const QRect logical(widget->parentWidget()->mapTo(&m_tool->window, design.topLeft()), design.size());
     const int left = qRound(logical.left() * ratio), right = qRound((logical.left() + logical.width()) * ratio) - 1;
-    const int top = qRound(logical.top() * ratio), bottom = qRound((logical.top() + logical.height()) * ratio) - 1;
+    const int top = qRound((logical.top() + (frame ? captionHeight / 2 : 0)) * ratio);
+    const int bottom = qRound((logical.top() + logical.height()) * ratio) - 1;
     // Three quarters of the way down the sides, and near the right end of
     // the top and bottom, clear of a frame's caption.
     const int acrossX = right - 4 * thickness, acrossY = top + (bottom - top) * 3 / 4;
+    const QColor shadow = widget->palette().color(QPalette::Dark);
+    const QColor light = widget->palette().color(QPalette::Light);
 
     struct Side {
         const char* name;
@@ -740,14 +805,31 @@ void TestDesignView::outlinesOnEveryEdge()
     for (const Side& side : sides) {
         if (!bottomShows && side.inward.y() < 0)
             continue;
-        for (int depth = 0; depth < thickness * lines; ++depth) {
+        for (int depth = 0; depth < thickness * (frame ? 2 : 1); ++depth) {
+            // The shadow line lies outermost on the top and left, inside the
+            // light line on the bottom and right.
+            const bool topOrLeft = side.inward.x() + side.inward.y() > 0;
+            const QColor expected = !frame ? outline : (depth < thickness) == topOrLeft ? shadow : light;
             const QColor seen = image.pixelColor(side.edge + side.inward * depth);
-            QVERIFY2(outline.isValid() ? seen == outline : seen != fill,
+            // By value: the style's shades carry more precision than a pixel.
+            QVERIFY2(seen.rgb() == expected.rgb(),
                      qPrintable(QStringLiteral("%1 edge, %2 px in: %3").arg(side.name).arg(depth).arg(seen.name())));
         }
-        const QColor inside = image.pixelColor(side.edge + side.inward * thickness * lines);
+        const QColor inside = image.pixelColor(side.edge + side.inward * thickness * (frame ? 2 : 1));
         QVERIFY2(inside == fill, qPrintable(QStringLiteral("%1 side, inside: %2").arg(side.name, inside.name())));
     }
+    if (!frame)
+        return;
+    // Where the caption crosses the line, only the panel's grey shows
+    // before its first letter; its letters are black, or nearly so where
+    // the letters' edges are smoothed.
+    const QPoint crossing(qRound((logical.left() + 5) * ratio), top);
+    QCOMPARE(image.pixelColor(crossing), fill);
+    int ink = 0;
+    for (int y = qRound(logical.top() * ratio); y < qRound((logical.top() + captionHeight) * ratio); ++y)
+        for (int x = qRound((logical.left() + 6) * ratio); x < qRound((logical.left() + 60) * ratio); ++x)
+            ink += image.pixelColor(x, y).value() < 100;
+    QVERIFY2(ink > 20 * thickness * thickness, qPrintable(QString::number(ink)));
 }
 
 void TestDesignView::wheelDragAndShrinking()
