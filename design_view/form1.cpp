@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
+#include "accessibility.h"
 #include "clicktarget.h"
 #include "controls.h"
 #include "shape.h"
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <string_view>
 
 #include "form1_icon.xpm"
 
@@ -64,6 +66,14 @@ constexpr Item kMockUp[] = {
     {Kind::UnoutlinedShape, "BG(0)",   0, Declarations::AbsoluteBackground, {-120, -120, 9015, 6015}},
 };
 
+// Where each click target lies in the mock-up, as a screen reader says it:
+// several targets select the same region.
+constexpr std::pair<const char*, const char*> kPlaces[] = {
+    {"BGCS", "border sample"},   {"BGBS", "chat area"},   {"BGS(3)", "strip under the chat area"},
+    {"BGS(2)", "right column"},  {"BGS(1)", "left column"}, {"BGAS(1)", "bottom bar"},
+    {"BGAS(0)", "main panel"},   {"BGS(0)", "margin and gap"},
+};
+
 constexpr std::uint32_t kWhite = Math::Rgb(255, 255, 255);
 
 QString regionText(Slot slot)
@@ -87,6 +97,8 @@ Form1::Form1(Declarations& scheme)
     auto* client = new QWidget;
     client->setFixedSize(toolkit::toPixels(kClient).size());
     toolkit::fillBackground(client, Qt::white);
+    // Each region is a button already; its shapes would be unnamed fillers.
+    toolkit::hideDecoration(client);
 
     // Back to front, so that each item lies in front of those below it.
     for (auto item = std::rbegin(kMockUp); item != std::rend(kMockUp); ++item) {
@@ -97,6 +109,10 @@ Form1::Form1(Declarations& scheme)
             const Slot slot = item->slot;
             const QString region = regionText(slot);
             target->setAccessibleName(region);
+            for (const auto& [name, place] : kPlaces) {
+                if (std::string_view(name) == item->name)
+                    target->setAccessibleDescription(QLatin1String(place));
+            }
             target->setToolTip(region);
             if (slot == Declarations::AbsoluteBackground)
                 m_bgs->addButton(target, item->index);
@@ -160,13 +176,37 @@ void Form1::showEvent(QShowEvent* event)
 
 void Form1::focusRegions()
 {
-    (m_lastFocused ? m_lastFocused : m_targets.front())->setFocus(Qt::ShortcutFocusReason);
+    QWidget* region = m_lastFocused ? m_lastFocused : m_targets.front();
+    region->setFocus(Qt::ShortcutFocusReason);
+    reveal(region);
 }
 
 bool Form1::focusNextPrevChild(bool next)
 {
     m_lastFocused = toolkit::focusRound(m_targets, next);
+    reveal(m_lastFocused);
     return true;
+}
+
+// Scrolls the child-window area so that the region the keyboard reached is
+// in sight with its ring: as much of it as fits, its top-left corner first.
+void Form1::reveal(QWidget* region)
+{
+    QMdiArea* area = mdiArea();
+    if (!area)
+        return;
+    const QRect visible = area->viewport()->rect();
+    const QRect shown(region->mapTo(area->viewport(), QPoint(0, 0)), region->size());
+    const auto shift = [](int start, int end, int visibleStart, int visibleEnd) {
+        int by = std::max(0, end - visibleEnd);
+        if (start - by < visibleStart)
+            by = start - visibleStart;
+        return by;
+    };
+    QScrollBar* across = area->horizontalScrollBar();
+    QScrollBar* down = area->verticalScrollBar();
+    across->setValue(across->value() + shift(shown.left(), shown.right(), visible.left(), visible.right()));
+    down->setValue(down->value() + shift(shown.top(), shown.bottom(), visible.top(), visible.bottom()));
 }
 
 // Up and down, or sideways on a horizontal wheel or with Shift held, as

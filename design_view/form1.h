@@ -50,6 +50,7 @@ protected:
 
 private:
     void select(Declarations::Slot slot);
+    void reveal(QWidget* region);
 
     Declarations& m_scheme;
     // The design's control arrays: a click reports the item's index.

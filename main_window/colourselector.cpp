@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "colourselector.h"
 
+#include "accessibility.h"
 #include "colourmath.h"
 #include "shape.h"
 #include "twips.h"
@@ -76,12 +77,15 @@ QPushButton* makeButton(const char* caption, const char* accessibleName, QWidget
 ColourSelector::ColourSelector(QWidget* parent)
     : ClassicFrame(QStringLiteral("Colour Selector"), parent)
 {
+    // The chips only decorate; the swatch is named below.
+    toolkit::hideDecoration(this);
     for (const Row& row : kRows) {
         auto* chip = new toolkit::Shape(row.chipColour, toolkit::Shape::Outline::Drawn, this);
         toolkit::place(chip, row.chip, chipAt(row.top));
     }
     m_mix = new toolkit::Shape(Math::Rgb(255, 0, 0), toolkit::Shape::Outline::Drawn, this);
     toolkit::place(m_mix, "Mix", kMix);
+    m_mix->setAccessibleName(QStringLiteral("Preview"));
 
     for (std::size_t channel = Red; channel < ChannelCount; ++channel) {
         const Row& row = kRows[channel];

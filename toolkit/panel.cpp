@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "panel.h"
 
+#include "accessibility.h"
 #include "controls.h"
 
 #include <QStyleOptionFocusRect>
@@ -11,6 +12,8 @@ namespace toolkit {
 Panel::Panel(const char* name, const QColor& background, const QString& accessibleName)
 {
     setObjectName(QLatin1String(name));
+    // The left panel's fixed lines are hidden, as the design keeps them.
+    hideDecoration(this);
     setAccessibleName(accessibleName);
     fillBackground(this, background);
     setFocusPolicy(Qt::TabFocus);

@@ -5,6 +5,7 @@
 #include "contrast.h"
 #include "outline.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace toolkit {
@@ -35,6 +36,11 @@ void Shape::setFillColour(std::uint32_t packed)
         return;
     m_fill = colour;
     update();
+    // A named shape, the swatch, tells a screen reader its new colour.
+    if (QAccessible::isActive() && !accessibleName().isEmpty()) {
+        QAccessibleValueChangeEvent change(this, colour.name().mid(1).toUpper());
+        QAccessible::updateAccessibility(&change);
+    }
 }
 
 void Shape::setBorderColour(std::uint32_t packed)

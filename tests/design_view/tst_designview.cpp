@@ -605,29 +605,74 @@ void TestDesignView::regionsChosenFromTheKeyboard()
         for (int x = 0; x < clicked.width(); ++x)
             if (area.contains(QPoint(int(x / ratio), int(y / ratio))))
                 QVERIFY2(clicked.pixel(x, y) == unfocused.pixel(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    // At the design size the child-window area is narrower than the view:
+    // the keyboard's region is scrolled into sight, as much of it as fits,
+    // its top-left corner first.
+    m_tool->window.resize(682, 471);
+    QWidget* viewport = m_tool->window.findChild<QMdiArea*>()->viewport();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    for (int press = 0; press < 16; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), press < 8 ? Qt::Key_Tab : Qt::Key_Left);
+        QWidget* region = QApplication::focusWidget();
+        const QRect shown(region->mapTo(viewport, QPoint(0, 0)), region->size());
+        QVERIFY2(viewport->rect().contains(shown.topLeft()), qPrintable(region->objectName()));
+        QCOMPARE((shown & viewport->rect()).size(), shown.size().boundedTo(viewport->size()));
+    }
 }
 
 void TestDesignView::regionsForAssistiveTechnology()
 {
-    const std::pair<const char*, const char*> regions[] = {
-        {"BGCS", "Borders"},          {"BGBS", "Chat BackGround"},     {"BGS(3)", "Absolute BackGround"},
-        {"BGS(2)", "Absolute BackGround"}, {"BGS(1)", "Absolute BackGround"}, {"BGAS(1)", "BackGround"},
-        {"BGAS(0)", "BackGround"},    {"BGS(0)", "Absolute BackGround"},
+    struct Region {
+        const char* target;
+        const char* name;
+        const char* place;
     };
-    for (const auto& [target, region] : regions) {
+    const Region regions[] = {
+        {"BGCS", "Borders", "border sample"},
+        {"BGBS", "Chat BackGround", "chat area"},
+        {"BGS(3)", "Absolute BackGround", "strip under the chat area"},
+        {"BGS(2)", "Absolute BackGround", "right column"},
+        {"BGS(1)", "Absolute BackGround", "left column"},
+        {"BGAS(1)", "BackGround", "bottom bar"},
+        {"BGAS(0)", "BackGround", "main panel"},
+        {"BGS(0)", "Absolute BackGround", "margin and gap"},
+    };
+    for (const Region& region : regions) {
         QAccessibleInterface* access =
-            QAccessible::queryAccessibleInterface(m_tool->view->findChild<QWidget*>(QLatin1String(target)));
+            QAccessible::queryAccessibleInterface(m_tool->view->findChild<QWidget*>(QLatin1String(region.target)));
         QVERIFY(access);
         QCOMPARE(access->role(), QAccessible::Button);
-        QCOMPARE(access->text(QAccessible::Name), QLatin1String(region));
+        QCOMPARE(access->text(QAccessible::Name), QLatin1String(region.name));
+        QCOMPARE(access->text(QAccessible::Description), QLatin1String(region.place));
         QVERIFY(access->actionInterface());
         QVERIFY(access->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
         // Qt's button animates the press and clicks a moment later.
         access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QTRY_COMPARE(objText(), QLatin1String(region));
+        QTRY_COMPARE(objText(), QLatin1String(region.name));
     }
     for (const char* panel : {"Picture1", "Picture2"})
         QVERIFY(!m_tool->window.findChild<QWidget*>(QLatin1String(panel))->accessibleName().isEmpty());
+
+    // The mock-up's shapes, the chips and the hidden fixed lines are no
+    // controls: only the regions, the label and the named swatch are seen.
+    const auto seen = [](QWidget* container) {
+        QStringList names;
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(container);
+        for (int i = 0; i < access->childCount(); ++i)
+            names << access->child(i)->object()->objectName();
+        return names;
+    };
+    QCOMPARE(seen(m_tool->view->widget()),
+             (QStringList{"BGS(0)", "BGAS(0)", "BGAS(1)", "BGS(1)", "BGS(2)", "BGS(3)", "BGBS", "Label1", "BGCS"}));
+    QCOMPARE(seen(m_tool->window.findChild<QWidget*>(QStringLiteral("Frame2"))),
+             (QStringList{"Mix", "R", "G", "B", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7"}));
+    QVERIFY(!seen(m_tool->window.findChild<QWidget*>(QStringLiteral("Picture1"))).contains(QStringLiteral("Default")));
+    QAccessibleInterface* preview = QAccessible::queryAccessibleInterface(m_tool->window.findChild<QWidget*>(QStringLiteral("Mix")));
+    QCOMPARE(preview->text(QAccessible::Name), QStringLiteral("Preview"));
+    setBoxes(QStringLiteral("c6"), QStringLiteral("D6"), QStringLiteral("F"));
+    m_tool->window.timer1Tick();
+    QCOMPARE(preview->text(QAccessible::Value), QStringLiteral("C6D60F"));
 }
 
 void TestDesignView::textsFitTheirRectangles_data()

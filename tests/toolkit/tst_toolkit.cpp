@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <QButtonGroup>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -299,13 +300,14 @@ void TestToolkit::realMessageBoxes()
         QString title, text;
         QStringList buttons;
         QString defaultButton;
+        int width = 0;
     } seen;
     const auto answer = [&seen](const QString& press) {
         QTimer::singleShot(0, [&seen, press] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
             seen = {box->icon(), box->windowTitle(), box->text(), {},
-                    box->defaultButton() ? box->defaultButton()->text().remove(u'&') : QString()};
+                    box->defaultButton() ? box->defaultButton()->text().remove(u'&') : QString(), box->width()};
             for (QAbstractButton* button : box->buttons()) {
                 seen.buttons << button->text();
                 // The platform's OK may carry an access letter or not.
@@ -321,6 +323,15 @@ void TestToolkit::realMessageBoxes()
     QCOMPARE(seen.title, QStringLiteral("Veskoro Designer"));
     QCOMPARE(seen.text, QStringLiteral("placed"));
     QCOMPARE(seen.buttons.size(), 1);
+
+    // However short its text, the box is as wide as its title needs in a
+    // bold title-bar font, with room for an icon and three window buttons.
+    answer(QStringLiteral("OK"));
+    const QString title = QStringLiteral("Veskoro Designer - About");
+    services.showMessage(toolkit::ProgramServices::Icon::Information, title, QStringLiteral("Made by"));
+    QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    titleFont.setBold(true);
+    QVERIFY(seen.width >= QFontMetrics(titleFont).horizontalAdvance(title) + 4 * 16);
 
     answer(QStringLiteral("OK"));
     services.showMessage(toolkit::ProgramServices::Icon::Warning, QStringLiteral("Veskoro Designer"), QStringLiteral("not saved"));

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+#include "accessibility.h"
+
+#include "shape.h"
+
+#include <QAccessibleWidget>
+#include <QGroupBox>
+
+namespace toolkit {
+
+namespace {
+
+const char* const kHidesDecoration = "toolkit_hidesDecoration";
+
+bool isDecoration(const QWidget* widget)
+{
+    return widget->isHidden() || (qobject_cast<const Shape*>(widget) && widget->accessibleName().isEmpty());
+}
+
+class AccessibleContainer : public QAccessibleWidget {
+public:
+    explicit AccessibleContainer(QWidget* container)
+        : QAccessibleWidget(container, qobject_cast<QGroupBox*>(container) ? QAccessible::Grouping : QAccessible::Pane)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        // A frame is named by its caption, as Qt names a group box.
+        if (auto* frame = qobject_cast<QGroupBox*>(widget()); frame && kind == QAccessible::Name
+            && frame->accessibleName().isEmpty())
+            return frame->title();
+        return QAccessibleWidget::text(kind);
+    }
+    int childCount() const override { return int(controls().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QWidget*> shown = controls();
+        return index >= 0 && index < shown.size() ? QAccessible::queryAccessibleInterface(shown[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child ? int(controls().indexOf(child->object())) : -1;
+    }
+
+private:
+    QList<QWidget*> controls() const
+    {
+        QList<QWidget*> shown;
+        for (QObject* object : widget()->children()) {
+            auto* control = qobject_cast<QWidget*>(object);
+            if (control && !control->isWindow() && !isDecoration(control))
+                shown.append(control);
+        }
+        return shown;
+    }
+};
+
+class AccessibleSwatch : public QAccessibleWidget {
+public:
+    explicit AccessibleSwatch(Shape* shape)
+        : QAccessibleWidget(shape, QAccessible::Graphic)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return static_cast<Shape*>(widget())->fillColour().name().mid(1).toUpper();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* interfaceFor(const QString&, QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (widget->property(kHidesDecoration).toBool())
+        return new AccessibleContainer(widget);
+    if (auto* shape = qobject_cast<Shape*>(widget); shape && !shape->accessibleName().isEmpty())
+        return new AccessibleSwatch(shape);
+    return nullptr;
+}
+
+} // namespace
+
+void hideDecoration(QWidget* container)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(interfaceFor);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    container->setProperty(kHidesDecoration, true);
+}
+
+} // namespace toolkit

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+class QWidget;
+
+namespace toolkit {
+
+// What a screen reader is told of a container: its controls, but not the
+// shapes that only decorate it (a shape is a control only once it has an
+// accessible name, as the swatch has), nor the controls the design keeps
+// hidden. Each region of the mock-up is a button already; its shapes would
+// only add unnamed fillers. A named shape tells its colour as its value,
+// six hexadecimal digits.
+void hideDecoration(QWidget* container);
+
+} // namespace toolkit
