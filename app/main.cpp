@@ -6,8 +6,39 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Where X11 or Wayland is the desktop, Qt started without either aborts with
+// advice to reinstall the program, which misleads: say what is missing.
+bool desktopMissing(int argc, char* argv[])
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strncmp(argv[i], "-platform=", 10) == 0)
+            return false;
+    }
+    return true;
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    return false;
+#endif
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    if (desktopMissing(argc, argv)) {
+        std::fputs("QV Designer needs a graphical desktop: neither DISPLAY nor WAYLAND_DISPLAY is set.\n", stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
 #ifdef Q_OS_WIN
     // The Windows style draws the design view's frame a pixel taller than
