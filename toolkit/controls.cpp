@@ -22,7 +22,9 @@ QLabel* createLabel(const QString& caption, QWidget* parent)
 
 void fillBackground(QWidget* container, const QColor& colour)
 {
-    QPalette palette = container->palette();
+    // Only the fill is set; every other colour follows the desktop's
+    // palette, also when it changes while the program runs.
+    QPalette palette;
     palette.setColor(QPalette::Window, colour);
     container->setPalette(palette);
     container->setAutoFillBackground(true);

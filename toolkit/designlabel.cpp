@@ -32,7 +32,7 @@ void DesignLabel::chooseInk()
         return;
     m_choosing = true;
     const QPalette around = parentWidget()->palette();
-    QPalette own = palette();
+    QPalette own;
     own.setColor(QPalette::WindowText,
                  readableInk(around.color(QPalette::WindowText), around.color(QPalette::Window)));
     setPalette(own);

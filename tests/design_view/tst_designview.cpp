@@ -4,7 +4,9 @@
 
 #include <QtTest>
 
+#include <QAbstractButton>
 #include <QAccessible>
+#include <QButtonGroup>
 #include <functional>
 #include <QGroupBox>
 #include <QLabel>
@@ -51,12 +53,19 @@ QPalette desktopPalette(const QString& desktop)
 // it while the program runs.
 class Desktop {
 public:
-    explicit Desktop(const QString& name) { QApplication::setPalette(desktopPalette(name)); }
-    ~Desktop() { QApplication::setPalette(m_saved); }
+    explicit Desktop(const QString& name) { use(desktopPalette(name)); }
+    ~Desktop() { use(m_saved); }
     Desktop(const Desktop&) = delete;
     Desktop& operator=(const Desktop&) = delete;
 
 private:
+    // Qt posts the change to the windows.
+    static void use(const QPalette& palette)
+    {
+        QApplication::setPalette(palette);
+        QCoreApplication::processEvents();
+    }
+
     QPalette m_saved = QApplication::palette();
 };
 
@@ -194,6 +203,14 @@ void TestDesignView::designTimeState()
     QCOMPARE(label->text(), QStringLiteral("Border Object"));
     QCOMPARE(label->geometry(), QRect(192, 48, 41, 25));
     QVERIFY(label->heightForWidth(label->width()) > label->fontMetrics().height());
+
+    // BGS and BGAS are control arrays: a click on an item reports its index.
+    const auto item = [this](const char* name) { return m_tool->view->findChild<QAbstractButton*>(QLatin1String(name)); };
+    for (auto [name, index] : {std::pair{"BGS(0)", 0}, {"BGS(1)", 1}, {"BGS(2)", 2}, {"BGS(3)", 3}, {"BGAS(0)", 0}, {"BGAS(1)", 1}})
+        QCOMPARE(item(name)->group()->id(item(name)), index);
+    QCOMPARE(item("BGS(3)")->group(), item("BGS(0)")->group());
+    QCOMPARE(item("BGAS(1)")->group(), item("BGAS(0)")->group());
+    QVERIFY(item("BGS(0)")->group() != item("BGAS(0)")->group());
 
     auto* chat = m_tool->view->findChild<QWidget*>(QStringLiteral("BGBS"));
     QCOMPARE(chat->accessibleName(), QStringLiteral("Chat BackGround"));
@@ -532,6 +549,17 @@ void TestDesignView::tabChainWrapsBothWays()
     QCOMPARE(focusAfterEachPress(Qt::Key_Tab, Qt::ShiftModifier, 13),
              (QStringList{"G", "R", "Picture1", "Picture2", "Command7", "Command6", "Command5",
                           "Command4", "Command3", "Command2", "B", "G", "R"}));
+
+    // Once the keyboard has moved the focus, a panel shows it while it has
+    // it, and only then.
+    auto* picture1 = m_tool->window.findChild<QWidget*>(QStringLiteral("Picture1"));
+    const auto edge = [&] {
+        return m_tool->window.grab().toImage().pixelColor(picture1->mapTo(&m_tool->window, QPoint(1, 300)));
+    };
+    QCOMPARE(edge(), QColor(192, 192, 192));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), picture1);
+    QVERIFY(edge() != QColor(192, 192, 192));
 }
 
 void TestDesignView::regionsChosenFromTheKeyboard()
@@ -544,6 +572,24 @@ void TestDesignView::regionsChosenFromTheKeyboard()
     // F6 goes in, at the front-most target, and Tab goes round front to back.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("BGCS"));
+    // The ring, at once: inside the border sample's outline and a pixel of
+    // its white, two lines of the selection colour and one of its text
+    // colour. Where the desktop's selection colour does not read on white
+    // (3 : 1), as on this dark desktop, the ring is navy.
+    const auto acrossTheSample = [this] {
+        const QImage image = m_tool->window.grab().toImage();
+        QList<QColor> seen;
+        for (int x = 184; x < 190; ++x)
+            seen << image.pixelColor(m_tool->view->widget()->mapTo(&m_tool->window, QPoint(x, 60)));
+        return seen;
+    };
+    const QColor black(0, 0, 0), highlight = QApplication::palette().color(QPalette::Highlight);
+    QCOMPARE(acrossTheSample(), (QList<QColor>{black, kWhite, highlight, highlight, kWhite, kWhite}));
+    {
+        const Desktop dark(QStringLiteral("dark"));
+        const QColor navy(0, 0, 128);
+        QCOMPARE(acrossTheSample(), (QList<QColor>{black, kWhite, navy, navy, black, kWhite}));
+    }
     const QStringList frontToBack{"BGBS", "BGS(3)", "BGS(2)", "BGS(1)", "BGAS(1)", "BGAS(0)", "BGS(0)", "BGCS"};
     QCOMPARE(focusAfterEachPress(Qt::Key_Tab, Qt::NoModifier, 8), frontToBack);
     QCOMPARE(focusAfterEachPress(Qt::Key_Down, Qt::NoModifier, 8), frontToBack);
