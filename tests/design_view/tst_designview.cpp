@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QButtonGroup>
+#include <QFontDatabase>
 #include <functional>
 #include <QGroupBox>
 #include <QLabel>
@@ -203,6 +204,11 @@ void TestDesignView::designTimeState()
     QCOMPARE(label->text(), QStringLiteral("Border Object"));
     QCOMPARE(label->geometry(), QRect(192, 48, 41, 25));
     QVERIFY(label->heightForWidth(label->width()) > label->fontMetrics().height());
+
+    // The captions' font is the program's own, from its resources, not one
+    // the machine happens to have.
+    QCOMPARE(QFontDatabase::applicationFontFamilies(0), QStringList{"DejaVu Sans"});
+    QCOMPARE(QFontInfo(m_tool->window.font()).family(), QStringLiteral("DejaVu Sans"));
 
     // BGS and BGAS are control arrays: a click on an item reports its index.
     const auto item = [this](const char* name) { return m_tool->view->findChild<QAbstractButton*>(QLatin1String(name)); };
@@ -767,7 +773,9 @@ void TestDesignView::textsFitTheirRectangles()
         if (control == u"obj")
             m_tool->window.showSelection(text, QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("00"));
         QCOMPARE(label->text(), text);
-        const QRect needed = metrics.boundingRect(label->contentsRect(), Qt::TextWordWrap | label->alignment(), text);
+        // As the label draws it: wrapped only if it wraps.
+        const int flags = (label->wordWrap() ? Qt::TextWordWrap : 0) | label->alignment();
+        const QRect needed = metrics.boundingRect(label->contentsRect(), flags, text);
         QVERIFY2(label->contentsRect().contains(needed), qPrintable(QStringLiteral("%1 needs %2x%3").arg(text)
                                                                         .arg(needed.width()).arg(needed.height())));
         QCOMPARE(needed.height() / metrics.lineSpacing(), lines);
@@ -937,11 +945,13 @@ void TestDesignView::wheelDragAndShrinking()
         // region under the pointer to the view, so this goes to the view.
         QApplication::sendEvent(m_tool->view, &event);
     };
+    // One notch scrolls by the desktop's lines per notch, once.
+    const int notch = QApplication::wheelScrollLines();
     wheel(Qt::NoModifier);
-    QVERIFY(area->verticalScrollBar()->value() > 0);
+    QCOMPARE(area->verticalScrollBar()->value(), notch * area->verticalScrollBar()->singleStep());
     QCOMPARE(area->horizontalScrollBar()->value(), 0);
     wheel(Qt::ShiftModifier);
-    QVERIFY(area->horizontalScrollBar()->value() > 0);
+    QCOMPARE(area->horizontalScrollBar()->value(), notch * area->horizontalScrollBar()->singleStep());
 
     // Dragged by its caption far up and left, the view keeps part of its
     // caption bar in the area.
@@ -956,6 +966,15 @@ void TestDesignView::wheelDragAndShrinking()
     const QRect captionBar(m_tool->view->pos(), QSize(m_tool->view->width(), 8));
     QVERIFY(m_tool->view->y() >= 0);
     QVERIFY(area->viewport()->rect().intersects(captionBar));
+    // And far down and right: its caption bar stays above the area's bottom edge.
+    m_tool->view->move(0, 0);
+    const QPoint grip = m_tool->view->mapTo(&m_tool->window, QPoint(m_tool->view->width() / 2, 8));
+    QTest::mousePress(window, Qt::LeftButton, {}, grip);
+    for (int step = 1; step <= 10; ++step)
+        QTest::mouseMove(window, grip + QPoint(200, 200) * step);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, grip + QPoint(2000, 2000));
+    QVERIFY(m_tool->view->y() < area->viewport()->height());
+    QVERIFY(area->viewport()->rect().intersects(QRect(m_tool->view->pos(), QSize(m_tool->view->width(), 8))));
 
     // The window shrinks no further than keeps the left panel's frames whole.
     m_tool->window.resize(10, 10);
