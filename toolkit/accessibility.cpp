@@ -63,9 +63,11 @@ public:
     {
     }
 
+    // The value; the description too, which is what AT-SPI passes on of an
+    // image.
     QString text(QAccessible::Text kind) const override
     {
-        if (kind == QAccessible::Value)
+        if (kind == QAccessible::Value || kind == QAccessible::Description)
             return static_cast<Shape*>(widget())->fillColour().name().mid(1).toUpper();
         return QAccessibleWidget::text(kind);
     }

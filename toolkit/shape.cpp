@@ -40,6 +40,8 @@ void Shape::setFillColour(std::uint32_t packed)
     if (QAccessible::isActive() && !accessibleName().isEmpty()) {
         QAccessibleValueChangeEvent change(this, colour.name().mid(1).toUpper());
         QAccessible::updateAccessibility(&change);
+        QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&described);
     }
 }
 

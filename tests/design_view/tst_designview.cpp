@@ -725,6 +725,7 @@ void TestDesignView::regionsForAssistiveTechnology()
     setBoxes(QStringLiteral("c6"), QStringLiteral("D6"), QStringLiteral("F"));
     m_tool->window.timer1Tick();
     QCOMPARE(preview->text(QAccessible::Value), QStringLiteral("C6D60F"));
+    QCOMPARE(preview->text(QAccessible::Description), QStringLiteral("C6D60F"));
 }
 
 void TestDesignView::textsFitTheirRectangles_data()
