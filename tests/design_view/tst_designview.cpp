@@ -29,24 +29,19 @@ const QColor kWhite(255, 255, 255);
 // dark one (as qt6ct's "darker") and a high-contrast one (black, white, cyan).
 QPalette desktopPalette(const QString& desktop)
 {
+    using Role = QPalette::ColorRole;
+    const Role roles[] = {Role::Window, Role::WindowText, Role::Base, Role::Text, Role::Button,
+                          Role::ButtonText, Role::Light, Role::Dark, Role::Highlight, Role::HighlightedText};
+    const QColor dark[] = {{49, 49, 49}, {220, 220, 220}, {35, 35, 35}, {220, 220, 220}, {49, 49, 49},
+                           {220, 220, 220}, {90, 90, 90}, {20, 20, 20}, {61, 174, 233}, {0, 0, 0}};
+    const QColor highContrast[] = {{0, 0, 0}, {255, 255, 255}, {0, 0, 0}, {255, 255, 255}, {0, 0, 0},
+                                   {255, 255, 255}, {255, 255, 255}, {255, 255, 255}, {0, 255, 255}, {0, 0, 0}};
     QPalette palette = QApplication::palette();
-    if (desktop == QLatin1String("dark")) {
-        for (auto [role, colour] : {std::pair{QPalette::Window, QColor(49, 49, 49)},
-                                    {QPalette::WindowText, QColor(220, 220, 220)},
-                                    {QPalette::Base, QColor(35, 35, 35)}, {QPalette::Text, QColor(220, 220, 220)},
-                                    {QPalette::Button, QColor(49, 49, 49)}, {QPalette::ButtonText, QColor(220, 220, 220)},
-                                    {QPalette::Light, QColor(90, 90, 90)}, {QPalette::Dark, QColor(20, 20, 20)},
-                                    {QPalette::Highlight, QColor(61, 174, 233)}, {QPalette::HighlightedText, QColor(0, 0, 0)}})
-            palette.setColor(role, colour);
-    } else if (desktop == QLatin1String("high contrast")) {
-        for (auto [role, colour] : {std::pair{QPalette::Window, QColor(0, 0, 0)},
-                                    {QPalette::WindowText, QColor(255, 255, 255)},
-                                    {QPalette::Base, QColor(0, 0, 0)}, {QPalette::Text, QColor(255, 255, 255)},
-                                    {QPalette::Button, QColor(0, 0, 0)}, {QPalette::ButtonText, QColor(255, 255, 255)},
-                                    {QPalette::Light, QColor(255, 255, 255)}, {QPalette::Dark, QColor(255, 255, 255)},
-                                    {QPalette::Highlight, QColor(0, 255, 255)}, {QPalette::HighlightedText, QColor(0, 0, 0)}})
-            palette.setColor(role, colour);
-    }
+    if (desktop == QLatin1String("light"))
+        return palette;
+    const QColor* colours = desktop == QLatin1String("dark") ? dark : highContrast;
+    for (std::size_t i = 0; i < std::size(roles); ++i)
+        palette.setColor(roles[i], colours[i]);
     return palette;
 }
 
