@@ -68,7 +68,7 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Value || kind == QAccessible::Description)
-            return static_cast<Shape*>(widget())->fillColour().name().mid(1).toUpper();
+            return static_cast<Shape*>(widget())->fillColourText();
         return QAccessibleWidget::text(kind);
     }
 };

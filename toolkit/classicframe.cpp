@@ -29,9 +29,8 @@ void ClassicFrame::paintEvent(QPaintEvent*)
 
     const QRect caption(kCaptionIndent - kCaptionPadding, 0,
                         fontMetrics().horizontalAdvance(title()) + 2 * kCaptionPadding, captionHeight);
-    const QColor ground = palette().color(QPalette::Window);
-    painter.fillRect(caption, ground);
-    painter.setPen(readableInk(palette().color(QPalette::WindowText), ground));
+    painter.fillRect(caption, palette().color(QPalette::Window));
+    painter.setPen(readableWindowText(palette()));
     painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
 }
 

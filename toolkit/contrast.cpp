@@ -31,4 +31,9 @@ QColor readableInk(const QColor& ink, const QColor& ground, const QColor& fallba
     return contrastRatio(ink, ground) >= 3.0 ? ink : fallback;
 }
 
+QColor readableWindowText(const QPalette& palette)
+{
+    return readableInk(palette.color(QPalette::WindowText), palette.color(QPalette::Window));
+}
+
 } // namespace toolkit

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 
 namespace toolkit {
 
@@ -14,5 +15,8 @@ double contrastRatio(const QColor& first, const QColor& second);
 // where it reads on `ground`, 3 : 1 or more (the guidelines' minimum for
 // what is not text), otherwise its classic light-desktop value `fallback`.
 QColor readableInk(const QColor& ink, const QColor& ground, const QColor& fallback = QColor(0, 0, 0));
+
+// The palette's window text where it reads on the palette's window fill.
+QColor readableWindowText(const QPalette& palette);
 
 } // namespace toolkit

@@ -31,10 +31,8 @@ void DesignLabel::chooseInk()
     if (m_choosing || !parentWidget())
         return;
     m_choosing = true;
-    const QPalette around = parentWidget()->palette();
     QPalette own;
-    own.setColor(QPalette::WindowText,
-                 readableInk(around.color(QPalette::WindowText), around.color(QPalette::Window)));
+    own.setColor(QPalette::WindowText, readableWindowText(parentWidget()->palette()));
     setPalette(own);
     m_choosing = false;
 }

@@ -93,15 +93,16 @@ bool isTemporaryName(const char* name)
            });
 }
 
-// Creates a new, empty temporary file in the directory; never opens one
-// that exists, so nothing planted there is followed or written into.
-int createTemporary(int directory, QByteArray& name, mode_t mode)
+// Creates a new, empty temporary file in the directory, read and write for
+// all as narrowed by the umask, as for any new file; never opens one that
+// exists, so nothing planted there is followed or written into.
+int createTemporary(int directory, QByteArray& name)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = temporaryName();
         const int fd = retried([&] {
             return ::openat(directory, name.constData(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         });
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -185,8 +186,7 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes)
     }
 
     QByteArray temporaryName;
-    // Read and write for all, narrowed by the umask, as for any new file.
-    Descriptor file{createTemporary(directory.fd, temporaryName, 0666)};
+    Descriptor file{createTemporary(directory.fd, temporaryName)};
     if (file.fd < 0)
         return failed(systemReason(errno));
     const auto discard = [&](const QString& reason) {

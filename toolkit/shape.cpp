@@ -38,7 +38,7 @@ void Shape::setFillColour(std::uint32_t packed)
     update();
     // A named shape, the swatch, tells a screen reader its new colour.
     if (QAccessible::isActive() && !accessibleName().isEmpty()) {
-        QAccessibleValueChangeEvent change(this, colour.name().mid(1).toUpper());
+        QAccessibleValueChangeEvent change(this, fillColourText());
         QAccessible::updateAccessibility(&change);
         QAccessibleEvent described(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&described);
@@ -62,7 +62,7 @@ QColor Shape::borderColour() const
     // colour, wherever that reads on the fixed fill the shape stands on.
     return m_border.isValid()
         ? m_border
-        : readableInk(palette().color(QPalette::WindowText), palette().color(QPalette::Window));
+        : readableWindowText(palette());
 }
 
 void Shape::paintEvent(QPaintEvent*)

@@ -23,6 +23,8 @@ public:
     void setBorderColour(std::uint32_t packed);
 
     QColor fillColour() const { return m_fill; }
+    // The fill as six upper-case hexadecimal digits, red first.
+    QString fillColourText() const { return m_fill.name().mid(1).toUpper(); }
     QColor borderColour() const;
 
 protected:
