@@ -2,10 +2,11 @@
 // Writes the main window's icon from the one picture the window itself
 // shows, each size the 32 x 32 pixel art scaled without smoothing, so every
 // pixel stays a crisp square:
-//   qv-icons OUTPUT_DIR SIZE...      the PNGs of the hicolor icon theme
-//   qv-icons --ico FILE SIZE...      one Windows icon file holding each size
+//   qv-icons PICTURE OUTPUT_DIR SIZE...    the PNGs of the hicolor icon theme
+//   qv-icons PICTURE --ico FILE SIZE...    one Windows icon file holding each size
 // It runs at build time, also under an emulator when cross-compiling, so it
-// needs no platform plugin and no image-format plugin: PNG is built into Qt,
+// needs no platform plugin and no image-format plugin: XPM and PNG are built
+// into Qt,
 // and an icon file is a small directory of PNG images.
 
 #include <QBuffer>
@@ -17,13 +18,11 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "a_icon.xpm"
-
 namespace {
 
-QByteArray png(int size)
+QByteArray png(const QImage& picture, int size)
 {
-    const QImage icon = QImage(a_icon)
+    const QImage icon = picture
                             .convertToFormat(QImage::Format_ARGB32)
                             .scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     QByteArray bytes;
@@ -47,11 +46,11 @@ void append32(QByteArray& out, quint32 value)
 
 // ICONDIR, one ICONDIRENTRY per image, then the images; a size of 256 is
 // written as 0.
-QByteArray iconFile(const QList<int>& sizes)
+QByteArray iconFile(const QImage& picture, const QList<int>& sizes)
 {
     QList<QByteArray> images;
     for (int size : sizes)
-        images.append(png(size));
+        images.append(png(picture, size));
     QByteArray out;
     append16(out, 0);
     append16(out, 1);
@@ -83,21 +82,22 @@ bool write(const QString& file, const QByteArray& bytes)
 
 int main(int argc, char* argv[])
 {
-    const bool ico = argc > 1 && QByteArray(argv[1]) == "--ico";
-    const int first = ico ? 3 : 2;
+    const bool ico = argc > 2 && QByteArray(argv[2]) == "--ico";
+    const int first = ico ? 4 : 3;
     QList<int> sizes;
     for (int i = first; i < argc; ++i)
         sizes.append(QByteArray(argv[i]).toInt());
     const auto outOfRange = [](int size) { return size <= 0 || size > 256; };
-    if (argc <= first || std::any_of(sizes.begin(), sizes.end(), outOfRange)) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR SIZE... | --ico FILE SIZE...\n", argv[0]);
+    const QImage picture = argc > 1 ? QImage(QString::fromLocal8Bit(argv[1])) : QImage();
+    if (argc <= first || picture.isNull() || std::any_of(sizes.begin(), sizes.end(), outOfRange)) {
+        std::fprintf(stderr, "usage: %s PICTURE OUTPUT_DIR SIZE... | PICTURE --ico FILE SIZE...\n", argv[0]);
         return 2;
     }
     if (ico)
-        return write(QString::fromLocal8Bit(argv[2]), iconFile(sizes)) ? 0 : 1;
-    const QDir output(QString::fromLocal8Bit(argv[1]));
+        return write(QString::fromLocal8Bit(argv[3]), iconFile(picture, sizes)) ? 0 : 1;
+    const QDir output(QString::fromLocal8Bit(argv[2]));
     for (int size : sizes) {
-        if (!write(output.filePath(QStringLiteral("%1.png").arg(size)), png(size)))
+        if (!write(output.filePath(QStringLiteral("%1.png").arg(size)), png(picture, size)))
             return 1;
     }
     return 0;

@@ -3,14 +3,14 @@
 
 #include "accessibility.h"
 #include "clicktarget.h"
-#include "controls.h"
+#include "designlabel.h"
+#include "panel.h"
 #include "shape.h"
 #include "twips.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QMdiArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -19,8 +19,6 @@
 #include <algorithm>
 #include <iterator>
 #include <string_view>
-
-#include "form1_icon.xpm"
 
 namespace {
 
@@ -35,6 +33,9 @@ struct Item {
     int index;
     Slot slot;
     Twips rect;
+    // Where a click target lies in the mock-up, as a screen reader says it:
+    // several targets select the same region.
+    const char* place;
 };
 
 constexpr Twips kClient{0, 0, 8805, 5835};
@@ -45,40 +46,48 @@ constexpr Twips kClient{0, 0, 8805, 5835};
 // A click that no target holds, such as one in the strip right of 8775,
 // selects nothing. BG(0) reaches past the client edges and draws no outline;
 // the other shapes draw one. The index is an item's within its control array.
-//   kind                   name       index slot                       Left   Top  Width Height
+//   kind                   name       index slot                       Left   Top  Width Height  place
 constexpr Item kMockUp[] = {
-    {Kind::Target,          "BGCS",    0, Declarations::Borders,            {2760,  600,  735,  615}},
-    {Kind::Label,           "Label1",  0, Declarations::NoObject,           {2880,  720,  615,  375}},
-    {Kind::Shape,           "BGC",     0, Declarations::NoObject,           {2760,  600,  735,  615}},
-    {Kind::Target,          "BGBS",    0, Declarations::ChatBackground,     {2640,  480, 3495, 4215}},
-    {Kind::Target,          "BGS(3)",  3, Declarations::AbsoluteBackground, {2640, 4800, 2895,  255}},
-    {Kind::Target,          "BGS(2)",  2, Declarations::AbsoluteBackground, {6240,  480, 2295, 4575}},
-    {Kind::Target,          "BGS(1)",  1, Declarations::AbsoluteBackground, { 240,  480, 2295, 4215}},
-    {Kind::Target,          "BGAS(1)", 1, Declarations::Background,         {   0, 5280, 8775,  615}},
-    {Kind::Target,          "BGAS(0)", 0, Declarations::Background,         { 120,  120, 8535, 5055}},
-    {Kind::Target,          "BGS(0)",  0, Declarations::AbsoluteBackground, {   0,    0, 8775, 5295}},
-    {Kind::Shape,           "BGB",     0, Declarations::ChatBackground,     {2640,  480, 3495, 4215}},
-    {Kind::Shape,           "BGA(1)",  1, Declarations::Background,         {   0, 5280, 8775,  615}},
-    {Kind::Shape,           "BG(3)",   3, Declarations::AbsoluteBackground, {2640, 4800, 2895,  255}},
-    {Kind::Shape,           "BG(2)",   2, Declarations::AbsoluteBackground, {6240,  480, 2295, 4575}},
-    {Kind::Shape,           "BG(1)",   1, Declarations::AbsoluteBackground, { 240,  480, 2295, 4215}},
-    {Kind::Shape,           "BGA(0)",  0, Declarations::Background,         { 120,  120, 8535, 5055}},
-    {Kind::UnoutlinedShape, "BG(0)",   0, Declarations::AbsoluteBackground, {-120, -120, 9015, 6015}},
+    {Kind::Target,          "BGCS",    0, Declarations::Borders,            {2760,  600,  735,  615}, "border sample"},
+    {Kind::Label,           "Label1",  0, Declarations::NoObject,           {2880,  720,  615,  375}, nullptr},
+    {Kind::Shape,           "BGC",     0, Declarations::NoObject,           {2760,  600,  735,  615}, nullptr},
+    {Kind::Target,          "BGBS",    0, Declarations::ChatBackground,     {2640,  480, 3495, 4215}, "chat area"},
+    {Kind::Target,          "BGS(3)",  3, Declarations::AbsoluteBackground, {2640, 4800, 2895,  255}, "strip under the chat area"},
+    {Kind::Target,          "BGS(2)",  2, Declarations::AbsoluteBackground, {6240,  480, 2295, 4575}, "right column"},
+    {Kind::Target,          "BGS(1)",  1, Declarations::AbsoluteBackground, { 240,  480, 2295, 4215}, "left column"},
+    {Kind::Target,          "BGAS(1)", 1, Declarations::Background,         {   0, 5280, 8775,  615}, "bottom bar"},
+    {Kind::Target,          "BGAS(0)", 0, Declarations::Background,         { 120,  120, 8535, 5055}, "main panel"},
+    {Kind::Target,          "BGS(0)",  0, Declarations::AbsoluteBackground, {   0,    0, 8775, 5295}, "margin and gap"},
+    {Kind::Shape,           "BGB",     0, Declarations::ChatBackground,     {2640,  480, 3495, 4215}, nullptr},
+    {Kind::Shape,           "BGA(1)",  1, Declarations::Background,         {   0, 5280, 8775,  615}, nullptr},
+    {Kind::Shape,           "BG(3)",   3, Declarations::AbsoluteBackground, {2640, 4800, 2895,  255}, nullptr},
+    {Kind::Shape,           "BG(2)",   2, Declarations::AbsoluteBackground, {6240,  480, 2295, 4575}, nullptr},
+    {Kind::Shape,           "BG(1)",   1, Declarations::AbsoluteBackground, { 240,  480, 2295, 4215}, nullptr},
+    {Kind::Shape,           "BGA(0)",  0, Declarations::Background,         { 120,  120, 8535, 5055}, nullptr},
+    {Kind::UnoutlinedShape, "BG(0)",   0, Declarations::AbsoluteBackground, {-120, -120, 9015, 6015}, nullptr},
 };
 
-// Where each click target lies in the mock-up, as a screen reader says it:
-// several targets select the same region.
-constexpr std::pair<const char*, const char*> kPlaces[] = {
-    {"BGCS", "border sample"},   {"BGBS", "chat area"},   {"BGS(3)", "strip under the chat area"},
-    {"BGS(2)", "right column"},  {"BGS(1)", "left column"}, {"BGAS(1)", "bottom bar"},
-    {"BGAS(0)", "main panel"},   {"BGS(0)", "margin and gap"},
-};
+// The control array an item belongs to: its name up to the index.
+std::string_view arrayOf(std::string_view name)
+{
+    return name.substr(0, name.find('('));
+}
+
+// The slot that the click target at `index` of the array `array` selects.
+Slot slotOfTarget(std::string_view array, int index)
+{
+    for (const Item& item : kMockUp) {
+        if (item.kind == Kind::Target && item.index == index && arrayOf(item.name) == array)
+            return item.slot;
+    }
+    return Declarations::NoObject;
+}
 
 constexpr std::uint32_t kWhite = Math::Rgb(255, 255, 255);
 
 QString regionText(Slot slot)
 {
-    return toolkit::fromLatin1(Declarations::regionName(slot));
+    return QString::fromLatin1(Declarations::regionName(slot));
 }
 
 } // namespace
@@ -92,11 +101,10 @@ Form1::Form1(Declarations& scheme)
     , m_bgas(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QPixmap(form1_icon));
+    setWindowIcon(QPixmap(QStringLiteral(":/icons/form1_icon.xpm")));
 
-    auto* client = new QWidget;
+    auto* client = new toolkit::Panel(Qt::white);
     client->setFixedSize(toolkit::toPixels(kClient).size());
-    toolkit::fillBackground(client, Qt::white);
     // Each region is a button already; its shapes would be unnamed fillers.
     toolkit::hideDecoration(client);
 
@@ -109,14 +117,11 @@ Form1::Form1(Declarations& scheme)
             const Slot slot = item->slot;
             const QString region = regionText(slot);
             target->setAccessibleName(region);
-            for (const auto& [name, place] : kPlaces) {
-                if (std::string_view(name) == item->name)
-                    target->setAccessibleDescription(QLatin1String(place));
-            }
+            target->setAccessibleDescription(QLatin1String(item->place));
             target->setToolTip(region);
-            if (slot == Declarations::AbsoluteBackground)
+            if (arrayOf(item->name) == "BGS")
                 m_bgs->addButton(target, item->index);
-            else if (slot == Declarations::Background)
+            else if (arrayOf(item->name) == "BGAS")
                 m_bgas->addButton(target, item->index);
             else
                 connect(target, &toolkit::ClickTarget::clicked, this, [this, slot] { select(slot); });
@@ -125,8 +130,10 @@ Form1::Form1(Declarations& scheme)
             break;
         }
         case Kind::Label: {
-            QLabel* label = toolkit::createLabel(QStringLiteral("Border Object"), client);
+            auto* label = new toolkit::DesignLabel(QStringLiteral("Border Object"), client);
             label->setWordWrap(true);
+            // BGCS, which covers it, says it already.
+            toolkit::hideFromScreenReader(label);
             control = label;
             break;
         }
@@ -143,11 +150,10 @@ Form1::Form1(Declarations& scheme)
         }
         toolkit::place(control, item->name, item->rect);
     }
-    // Every item of BGS selects the absolute background, every item of BGAS
-    // the background, whichever index it reports.
-    connect(m_bgs, &QButtonGroup::idClicked, this, [this] { select(Declarations::AbsoluteBackground); });
-    connect(m_bgas, &QButtonGroup::idClicked, this, [this] { select(Declarations::Background); });
+    connect(m_bgs, &QButtonGroup::idClicked, this, [this](int index) { select(slotOfTarget("BGS", index)); });
+    connect(m_bgas, &QButtonGroup::idClicked, this, [this](int index) { select(slotOfTarget("BGAS", index)); });
     setWidget(client);
+    m_tabRing = toolkit::TabRing(m_targets, m_targets.front());
 }
 
 void Form1::paintSlot(int slot, std::uint32_t packed)
@@ -174,17 +180,17 @@ void Form1::showEvent(QShowEvent* event)
     QMdiSubWindow::showEvent(event);
 }
 
+// The region the keyboard last reached, or the first one. Qt's own record of
+// the focused child won't do: activating the child window puts the focus on
+// the backmost target before the main window moves it to the red box.
 void Form1::focusRegions()
 {
-    QWidget* region = m_lastFocused ? m_lastFocused : m_targets.front();
-    region->setFocus(Qt::ShortcutFocusReason);
-    reveal(region);
+    reveal(m_tabRing.comeBack());
 }
 
 bool Form1::focusNextPrevChild(bool next)
 {
-    m_lastFocused = toolkit::focusRound(m_targets, next);
-    reveal(m_lastFocused);
+    reveal(m_tabRing.step(next));
     return true;
 }
 

@@ -9,6 +9,7 @@
 // selected group through paintSlot.
 
 #include "declarations.h"
+#include "tabring.h"
 
 #include <QMdiSubWindow>
 
@@ -60,8 +61,5 @@ private:
     std::vector<std::pair<toolkit::Shape*, Declarations::Slot>> m_shapes;
     // The click targets, front to back: the keyboard's order through them.
     std::vector<QWidget*> m_targets;
-    // The region the keyboard last reached. Qt's own record of the focused
-    // child won't do: activating the child window puts the focus on the
-    // backmost target before the main window moves it to the red box.
-    QWidget* m_lastFocused = nullptr;
+    toolkit::TabRing m_tabRing;
 };

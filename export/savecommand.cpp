@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "savecommand.h"
 
-#include "controls.h"
 #include "programservices.h"
 #include "schemefile.h"
 
@@ -47,7 +46,7 @@ bool SaveCommand::run(const Declarations& scheme, toolkit::ProgramServices& serv
     for (;;) {
         if (problem.isEmpty()) {
             const QString path = QDir::toNativeSeparators(
-                QDir(folder).filePath(toolkit::fromLatin1(SchemeFile::FileName)));
+                QDir(folder).filePath(QString::fromLatin1(SchemeFile::FileName)));
             const toolkit::WriteResult result = services.writeTextFile(path, bytes);
             if (result.written()) {
                 if (chosen)

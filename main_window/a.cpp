@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "a.h"
 
+#include "accessibility.h"
 #include "classicframe.h"
 #include "colourselector.h"
-#include "controls.h"
 #include "declarations.h"
 #include "designfont.h"
+#include "designlabel.h"
 #include "panel.h"
 #include "placement.h"
 #include "programservices.h"
@@ -14,15 +15,11 @@
 
 #include <QApplication>
 #include <QGridLayout>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QShowEvent>
-
-#include "a_icon.xpm"
-
 
 namespace {
 
@@ -61,7 +58,7 @@ A::A(Declarations& scheme, toolkit::ProgramServices& services)
     // boxes and the folder chooser, windows of their own, keep the desktop's.
     setFont(toolkit::designFont());
     setWindowTitle(QStringLiteral("Veskoro Colour  Designer"));
-    setWindowIcon(QPixmap(a_icon));
+    setWindowIcon(QPixmap(QStringLiteral(":/icons/a_icon.xpm")));
 
     auto* client = new QWidget(this);
     m_mdiArea = new QMdiArea(client);
@@ -83,7 +80,7 @@ A::A(Declarations& scheme, toolkit::ProgramServices& services)
     for (QWidget* control : m_selector->tabChain())
         chain.push_back(control);
     chain.push_back(picture2);
-    m_tabRing = TabRing(std::move(chain), m_selector->tabChain().front());
+    m_tabRing = toolkit::TabRing(std::move(chain), m_selector->tabChain().front());
 
     createActions();
 
@@ -100,9 +97,21 @@ A::A(Declarations& scheme, toolkit::ProgramServices& services)
     m_timer1.start();
 }
 
+// A docked picture box: a stop in the keyboard's tab chain, which the mouse
+// gives no focus. Its fixed lines are hidden, as the design keeps them.
+QWidget* A::createPanel(const char* name, const QString& accessibleName)
+{
+    auto* panel = new toolkit::Panel(kPanelGrey);
+    toolkit::hideDecoration(panel);
+    panel->setObjectName(QLatin1String(name));
+    panel->setAccessibleName(accessibleName);
+    panel->setFocusPolicy(Qt::TabFocus);
+    return panel;
+}
+
 QWidget* A::createPicture1()
 {
-    auto* picture1 = new toolkit::Panel("Picture1", kPanelGrey, QStringLiteral("Channel editor"));
+    QWidget* picture1 = createPanel("Picture1", QStringLiteral("Channel editor"));
     picture1->setFixedWidth(twipsToPixels(kPicture1Width));
     // The window shrinks no further than keeps the panel's frames whole,
     // with the same margin below them as above.
@@ -110,8 +119,7 @@ QWidget* A::createPicture1()
 
     auto* frame1 = new toolkit::ClassicFrame(QStringLiteral("Current Object"), picture1);
     toolkit::place(frame1, "Frame1", kFrame1);
-    m_obj = toolkit::createLabel(toolkit::fromLatin1(Declarations::regionName(Declarations::NoObject)),
-                                 frame1);
+    m_obj = new toolkit::DesignLabel(QString::fromLatin1(Declarations::regionName(Declarations::NoObject)), frame1);
     toolkit::place(m_obj, "obj", kObj);
     m_obj->setWordWrap(true);
 
@@ -122,7 +130,7 @@ QWidget* A::createPicture1()
     // hidden, locked, and never written. Save takes the same lines.
     auto* fixedLines = new QPlainTextEdit(picture1);
     toolkit::place(fixedLines, "Default", kDefault);
-    fixedLines->setPlainText(toolkit::fromLatin1(SchemeFile::FixedLines));
+    fixedLines->setPlainText(QString::fromLatin1(SchemeFile::FixedLines));
     fixedLines->setReadOnly(true);
     fixedLines->setLineWrapMode(QPlainTextEdit::NoWrap);
     fixedLines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -132,10 +140,10 @@ QWidget* A::createPicture1()
 
 QWidget* A::createPicture2()
 {
-    auto* picture2 = new toolkit::Panel("Picture2", kPanelGrey, QStringLiteral("Maker's line"));
+    QWidget* picture2 = createPanel("Picture2", QStringLiteral("Maker's line"));
     picture2->setFixedHeight(twipsToPixels(kPicture2Height));
 
-    QLabel* label1 = toolkit::createLabel(QStringLiteral("Made By Brisko (TWNQ)"), picture2);
+    auto* label1 = new toolkit::DesignLabel(QStringLiteral("Made By Brisko (TWNQ)"), picture2);
     toolkit::place(label1, "Label1", kLabel1);
     label1->setForegroundRole(QPalette::Highlight);
     return picture2;

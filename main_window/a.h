@@ -57,6 +57,7 @@ protected:
 
 private:
     void createActions();
+    QWidget* createPanel(const char* name, const QString& accessibleName);
     QWidget* createPicture1();
     QWidget* createPicture2();
 
@@ -70,7 +71,7 @@ private:
     ColourSelector* m_selector = nullptr;
     QLabel* m_obj = nullptr;
     QMdiSubWindow* m_designView = nullptr;
-    TabRing m_tabRing;
+    toolkit::TabRing m_tabRing;
     bool m_placedInFrame = false;
     SaveCommand m_saveCommand;
     QTimer m_timer1{this};

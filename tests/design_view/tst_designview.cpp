@@ -698,8 +698,10 @@ void TestDesignView::regionsForAssistiveTechnology()
         access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QTRY_COMPARE(objText(), QLatin1String(region.name));
     }
-    for (const char* panel : {"Picture1", "Picture2"})
+    for (const char* panel : {"Picture1", "Picture2"}) {
         QVERIFY(!m_tool->window.findChild<QWidget*>(QLatin1String(panel))->accessibleName().isEmpty());
+        QCOMPARE(m_tool->window.findChild<QWidget*>(QLatin1String(panel))->focusPolicy(), Qt::TabFocus);
+    }
 
     // The mock-up's shapes, the chips and the hidden fixed lines are no
     // controls: only the regions, the label and the named swatch are seen.
@@ -711,7 +713,7 @@ void TestDesignView::regionsForAssistiveTechnology()
         return names;
     };
     QCOMPARE(seen(m_tool->view->widget()),
-             (QStringList{"BGS(0)", "BGAS(0)", "BGAS(1)", "BGS(1)", "BGS(2)", "BGS(3)", "BGBS", "Label1", "BGCS"}));
+             (QStringList{"BGS(0)", "BGAS(0)", "BGAS(1)", "BGS(1)", "BGS(2)", "BGS(3)", "BGBS", "BGCS"}));
     QCOMPARE(seen(m_tool->window.findChild<QWidget*>(QStringLiteral("Frame2"))),
              (QStringList{"Mix", "R", "G", "B", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7"}));
     QVERIFY(!seen(m_tool->window.findChild<QWidget*>(QStringLiteral("Picture1"))).contains(QStringLiteral("Default")));

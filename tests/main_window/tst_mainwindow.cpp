@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "a.h"
-#include "designer.h"
-#include "declarations.h"
 #include "fakeprogramservices.h"
 #include "form1.h"
+#include "program.h"
+#include "paintcounter.h"
 #include "shape.h"
 
 #include <QtTest>
@@ -66,27 +65,26 @@ private:
     QAction* action(const char* name) const { return control<QAction>(name); }
 
     std::unique_ptr<FakeProgramServices> m_services;
-    std::unique_ptr<Declarations> m_scheme;
-    std::unique_ptr<A> m_window;
+    std::unique_ptr<Program> m_program;
+    Declarations* m_scheme = nullptr;
+    A* m_window = nullptr;
     Form1* m_view = nullptr;
 };
 
 void TestMainWindow::init()
 {
+    // As the program puts it together, at its design size.
     m_services = std::make_unique<FakeProgramServices>();
-    m_scheme = std::make_unique<Declarations>();
-    // Assembled as the program assembles it, at its design size.
-    m_window = std::make_unique<A>(*m_scheme, *m_services);
-    m_view = new Form1(*m_scheme);
-    assemble(*m_window, m_view);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_program = std::make_unique<Program>(*m_services);
+    m_scheme = &m_program->scheme();
+    m_window = &m_program->mainWindow();
+    m_view = &m_program->designView();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
 void TestMainWindow::cleanup()
 {
-    m_window.reset();
-    m_scheme.reset();
+    m_program.reset();
     m_services.reset();
 }
 
@@ -207,9 +205,9 @@ void TestMainWindow::menu()
 void TestMainWindow::accessLetterOpensTheMenu()
 {
     m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
     QMenu* file = control<QMenu>("fmnu");
-    QTest::keyClick(m_window.get(), Qt::Key_F, Qt::AltModifier);
+    QTest::keyClick(m_window, Qt::Key_F, Qt::AltModifier);
     QTRY_VERIFY(file->isVisible());
     // Within the menu the access letters choose the item: A is About.
     QTest::keyClick(file, Qt::Key_A);
@@ -233,7 +231,7 @@ void TestMainWindow::aLongPasteIsCutAtQtsCap()
 void TestMainWindow::keyboardOrder()
 {
     m_window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
     control("Picture1")->setFocus();
     QStringList visited;
     for (int i = 0; i < 10; ++i) {
@@ -320,19 +318,10 @@ void TestMainWindow::tickWidensTheBoxesAndPaintsTheSwatch()
     m_scheme->CurrentObject = Declarations::Borders;
     m_window->timer1Tick();
     QCoreApplication::processEvents();
-    struct PaintCounter : QObject {
-        int paints = 0;
-        bool eventFilter(QObject*, QEvent* event) override
-        {
-            paints += event->type() == QEvent::Paint;
-            return false;
-        }
-    } counter;
-    qApp->installEventFilter(&counter);
+    PaintCounter counter(qApp);
     m_window->timer1Tick();
     QCoreApplication::processEvents();
-    qApp->removeEventFilter(&counter);
-    QCOMPARE(counter.paints, 0);
+    QCOMPARE(counter.count, 0);
 }
 
 void TestMainWindow::aboutChangesNothing()
@@ -374,7 +363,7 @@ void TestMainWindow::closingTheWindowEndsTheProgram()
 {
     // The event loop ends by itself once the window closes; if it did not,
     // the guard would end it with a failure code instead of hanging.
-    QTimer::singleShot(0, m_window.get(), &QWidget::close);
+    QTimer::singleShot(0, m_window, &QWidget::close);
     QTimer guard;
     guard.setSingleShot(true);
     connect(&guard, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });

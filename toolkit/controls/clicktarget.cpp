@@ -80,7 +80,7 @@ void ClickTarget::paintEvent(QPaintEvent*)
     const QRectF ring = QRectF(rect()).adjusted(2 * t, 2 * t, -2 * t, -2 * t);
     // Navy, the classic selection colour, where the desktop's does not read
     // on the white the regions start as.
-    const QColor highlight = readableInk(palette().color(QPalette::Highlight), Qt::white, QColor(0, 0, 128));
+    const QColor highlight = readableHighlight(this, Qt::white);
     drawOutline(painter, ring, highlight);
     drawOutline(painter, ring.adjusted(t, t, -t, -t), highlight);
     drawOutline(painter, ring.adjusted(2 * t, 2 * t, -2 * t, -2 * t), palette().color(QPalette::HighlightedText));

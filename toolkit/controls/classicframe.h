@@ -7,10 +7,10 @@ namespace toolkit {
 
 // A frame drawn as classic frames are: an etched border inside its design
 // rectangle whose top line runs through the middle of the caption, the
-// caption over it from the left on the container's own colour, and nothing
-// painted inside, so the interior is the container's colour exactly. The style's own group box puts its caption
-// above the box, which would shorten the box and push the caption into the
-// controls placed inside it.
+// caption over it from the left on the fixed fill it stands on, and nothing
+// painted inside, so the interior is that fill exactly. The style's own
+// group box puts its caption above the box, which would shorten the box and
+// push the caption into the controls placed inside it.
 class ClassicFrame : public QGroupBox {
     Q_OBJECT
 public:

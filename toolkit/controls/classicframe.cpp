@@ -3,6 +3,7 @@
 
 #include "contrast.h"
 #include "outline.h"
+#include "panel.h"
 
 #include <QPainter>
 
@@ -29,8 +30,8 @@ void ClassicFrame::paintEvent(QPaintEvent*)
 
     const QRect caption(kCaptionIndent - kCaptionPadding, 0,
                         fontMetrics().horizontalAdvance(title()) + 2 * kCaptionPadding, captionHeight);
-    painter.fillRect(caption, palette().color(QPalette::Window));
-    painter.setPen(readableWindowText(palette()));
+    painter.fillRect(caption, fixedFillUnder(this));
+    painter.setPen(readableWindowText(this));
     painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine, title());
 }
 

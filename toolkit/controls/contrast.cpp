@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "contrast.h"
 
+#include "panel.h"
+
+#include <QWidget>
+
 #include <algorithm>
 #include <cmath>
 
@@ -31,9 +35,14 @@ QColor readableInk(const QColor& ink, const QColor& ground, const QColor& fallba
     return contrastRatio(ink, ground) >= 3.0 ? ink : fallback;
 }
 
-QColor readableWindowText(const QPalette& palette)
+QColor readableWindowText(const QWidget* control)
 {
-    return readableInk(palette.color(QPalette::WindowText), palette.color(QPalette::Window));
+    return readableInk(control->palette().color(QPalette::WindowText), fixedFillUnder(control), kClassicText);
+}
+
+QColor readableHighlight(const QWidget* control, const QColor& ground)
+{
+    return readableInk(control->palette().color(QPalette::Highlight), ground, kClassicHighlight);
 }
 
 } // namespace toolkit

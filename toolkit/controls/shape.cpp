@@ -60,9 +60,7 @@ QColor Shape::borderColour() const
 {
     // Until the user gives it a colour, the outline is the desktop's text
     // colour, wherever that reads on the fixed fill the shape stands on.
-    return m_border.isValid()
-        ? m_border
-        : readableWindowText(palette());
+    return m_border.isValid() ? m_border : readableWindowText(this);
 }
 
 void Shape::paintEvent(QPaintEvent*)

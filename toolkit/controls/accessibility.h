@@ -13,4 +13,8 @@ namespace toolkit {
 // six hexadecimal digits.
 void hideDecoration(QWidget* container);
 
+// Keeps a control of such a container out of the screen reader's way: a
+// caption that the control over it says already.
+void hideFromScreenReader(QWidget* control);
+
 } // namespace toolkit

@@ -11,10 +11,12 @@ namespace toolkit {
 namespace {
 
 const char* const kHidesDecoration = "toolkit_hidesDecoration";
+const char* const kDecoration = "toolkit_decoration";
 
 bool isDecoration(const QWidget* widget)
 {
-    return widget->isHidden() || (qobject_cast<const Shape*>(widget) && widget->accessibleName().isEmpty());
+    return widget->isHidden() || widget->property(kDecoration).toBool()
+        || (qobject_cast<const Shape*>(widget) && widget->accessibleName().isEmpty());
 }
 
 class AccessibleContainer : public QAccessibleWidget {
@@ -95,6 +97,11 @@ void hideDecoration(QWidget* container)
     }();
     Q_UNUSED(installed);
     container->setProperty(kHidesDecoration, true);
+}
+
+void hideFromScreenReader(QWidget* control)
+{
+    control->setProperty(kDecoration, true);
 }
 
 } // namespace toolkit

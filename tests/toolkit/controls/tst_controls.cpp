@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: MIT
+#include "clicktarget.h"
+#include "paintcounter.h"
+#include "shape.h"
+#include "twips.h"
+
+#include <QtTest>
+
+#include <QButtonGroup>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPushButton>
+
+
+class TestControls : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void twipsToPixels();
+    void shapeDrawsFillAndOutline();
+    void shapeRepaintsOnlyOnRealChange();
+    void clickTargetReportsItsIndexAndDrawsNothing();
+};
+
+void TestControls::twipsToPixels()
+{
+    QCOMPARE(toolkit::twipsToPixels(15), 1);
+    QCOMPARE(toolkit::twipsToPixels(10230), 682);
+    QCOMPARE(toolkit::toPixels({-120, -120, 9015, 6015}), QRect(-8, -8, 601, 401));
+
+    QWidget widget;
+    toolkit::place(&widget, "Mix", {120, 1800, 1215, 255});
+    QCOMPARE(widget.objectName(), QStringLiteral("Mix"));
+    QCOMPARE(widget.geometry(), QRect(8, 120, 81, 17));
+}
+
+void TestControls::shapeDrawsFillAndOutline()
+{
+    QWidget host;
+    host.resize(100, 100);
+    toolkit::Shape outlined(0x0000FF, toolkit::Shape::Outline::Drawn, &host);
+    outlined.setGeometry(0, 0, 40, 40);
+    toolkit::Shape bare(0x00FF00, toolkit::Shape::Outline::None, &host);
+    bare.setGeometry(50, 0, 40, 40);
+
+    QImage image = host.grab().toImage();
+    QCOMPARE(image.pixelColor(20, 20), QColor(255, 0, 0));
+    QCOMPARE(image.pixelColor(0, 20), host.palette().color(QPalette::WindowText));
+    QCOMPARE(image.pixelColor(70, 20), QColor(0, 255, 0));
+    QCOMPARE(image.pixelColor(50, 20), QColor(0, 255, 0));
+
+    outlined.setBorderColour(0x563412);
+    bare.setBorderColour(0x563412);
+    image = host.grab().toImage();
+    QCOMPARE(image.pixelColor(39, 20), QColor(0x12, 0x34, 0x56));
+    QCOMPARE(image.pixelColor(20, 20), QColor(255, 0, 0));
+    QCOMPARE(image.pixelColor(50, 20), QColor(0, 255, 0));
+    QCOMPARE(bare.borderColour(), QColor(0x12, 0x34, 0x56));
+}
+
+void TestControls::shapeRepaintsOnlyOnRealChange()
+{
+    QWidget host;
+    host.resize(100, 100);
+    toolkit::Shape shape(0xFFFFFF, toolkit::Shape::Outline::Drawn, &host);
+    shape.setGeometry(10, 10, 50, 50);
+    toolkit::Shape bare(0xFFFFFF, toolkit::Shape::Outline::None, &host);
+    bare.setGeometry(60, 10, 30, 30);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    PaintCounter paints(&shape);
+    PaintCounter barePaints(&bare);
+
+    shape.setFillColour(0xFFFFFF);
+    shape.setBorderColour(0x000000); // the default outline is already black
+    bare.setBorderColour(0x123456);  // no outline to show it
+    QCoreApplication::processEvents();
+    QCOMPARE(paints.count, 0);
+    QCOMPARE(barePaints.count, 0);
+
+    shape.setFillColour(0x010101);
+    QTRY_COMPARE(paints.count, 1);
+    shape.setBorderColour(0x0000FF);
+    QTRY_COMPARE(paints.count, 2);
+    shape.setBorderColour(0x0000FF);
+    shape.setFillColour(0x010101);
+    QCoreApplication::processEvents();
+    QCOMPARE(paints.count, 2);
+}
+
+void TestControls::clickTargetReportsItsIndexAndDrawsNothing()
+{
+    QWidget host;
+    host.resize(100, 100);
+    toolkit::Shape under(0x0000FF, toolkit::Shape::Outline::None, &host);
+    under.setGeometry(0, 0, 100, 100);
+    toolkit::ClickTarget target(&host);
+    target.setGeometry(10, 10, 50, 50);
+    // As an item of a control array, index 3.
+    QButtonGroup array;
+    array.addButton(&target, 3);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+
+    QCOMPARE(host.grab().toImage().pixelColor(30, 30), QColor(255, 0, 0));
+
+    QSignalSpy clicks(&array, &QButtonGroup::idClicked);
+    QTest::mouseClick(&target, Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(clicks.takeFirst().at(0).toInt(), 3);
+
+    QTest::mouseClick(&target, Qt::RightButton, {}, QPoint(5, 5));
+    QTest::mousePress(&target, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(&target, Qt::LeftButton, {}, QPoint(80, 5)); // let go outside
+    QCOMPARE(clicks.count(), 0);
+}
+
+
+
+
+
+
+// The real boxes, answered as a person would once they are up.
+
+QTEST_MAIN(TestControls)
+#include "tst_controls.moc"

@@ -1,0 +1,482 @@
+// SPDX-License-Identifier: MIT
+#include "fileoutput.h"
+#include "files.h"
+#include "programdirectory.h"
+#include "programservices.h"
+
+#include <QtTest>
+
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
+
+// The faults of a failing disk, other users' files, links, pipes and
+// devices are made with Linux's own calls; those tests run on Linux only.
+#ifdef Q_OS_LINUX
+#include "failingcalls.h"
+#include "filesizelimit.h"
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+const QByteArray kContent = "#FFFFFF ; background\r\n\xA9\r\n";
+
+#ifdef Q_OS_LINUX
+
+enum Fault { SizeLimit, ReadOnlyFolder, OpenDirectory, CreateFile, DataSync, CloseTemporary, Rename, DirectorySync };
+
+const int kNobody = 65534;
+
+FailingCalls::Fault& faultOf(int fault)
+{
+    switch (fault) {
+    case OpenDirectory: return FailingCalls::openDirectory;
+    case CreateFile: return FailingCalls::createFile;
+    case DataSync: return FailingCalls::dataSync;
+    case CloseTemporary: return FailingCalls::closeTemporary;
+    case Rename: return FailingCalls::rename;
+    default: return FailingCalls::directorySync;
+    }
+}
+
+// Sets a name's modification time `seconds` ago, links included.
+void makeOld(const QString& path, int seconds)
+{
+    const timespec times[2] = {{time(nullptr) - seconds, 0}, {time(nullptr) - seconds, 0}};
+    QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW), 0);
+}
+
+#endif
+
+QStringList entries(const QTemporaryDir& dir)
+{
+    return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+// The program's own services throughout: creating them prepares the process
+// for file output as the program does.
+class TestServices : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void atomicWriteReplacesWhole();
+#ifdef Q_OS_LINUX
+    void failedWriteKeepsTheOldFile_data();
+    void failedWriteKeepsTheOldFile();
+    void replacedFileKeepsOnlyItsOwnersPermissions_data();
+    void replacedFileKeepsOnlyItsOwnersPermissions();
+    void leftoversOfAnInterruptedSaveAreRemoved_data();
+    void leftoversOfAnInterruptedSaveAreRemoved();
+    void onlyARegularFileIsReplaced_data();
+    void onlyARegularFileIsReplaced();
+#endif
+    void failedWriteIntoMissingOrBlockedPath();
+    void programDirectory_data();
+    void programDirectory();
+    void realMessageBoxes();
+
+private:
+    toolkit::ProgramServices m_services;
+};
+
+void TestServices::atomicWriteReplacesWhole()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("colors.DAT"));
+    writeFile(path, QByteArray(5000, 'x'));
+
+    const toolkit::WriteResult result = m_services.writeTextFile(path, kContent);
+    QCOMPARE(result.failure, QString());
+    QCOMPARE(result.unconfirmed, QString());
+    QCOMPARE(readAll(path), kContent);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"colors.DAT"});
+}
+
+#ifdef Q_OS_LINUX
+
+void TestServices::failedWriteKeepsTheOldFile_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("times");
+    QTest::addColumn<QString>("failure");     // empty: the new file is in place
+    QTest::addColumn<QString>("unconfirmed");
+
+    // The disk fills up partway: every write beyond a few bytes fails, and
+    // the program lives on to say so.
+    QTest::newRow("file-size limit") << int(SizeLimit) << 0 << 0 << "File too large" << "";
+    QTest::newRow("read-only folder") << int(ReadOnlyFolder) << 0 << 0 << "Permission denied" << "";
+    // Errors that show only when the data reaches the disk.
+    QTest::newRow("flush fails") << int(DataSync) << EIO << -1 << "Input/output error" << "";
+    QTest::newRow("close fails") << int(CloseTemporary) << EIO << 1 << "Input/output error" << "";
+    QTest::newRow("rename fails") << int(Rename) << EXDEV << 1 << "Invalid cross-device link" << "";
+    // The new file is in place, but not known to be on disk.
+    QTest::newRow("directory flush fails") << int(DirectorySync) << EIO << -1 << "" << "Input/output error";
+    // A signal during a call, as often as signals come: the call is made
+    // again and the write goes on.
+    QTest::newRow("opening the folder interrupted") << int(OpenDirectory) << EINTR << 1 << "" << "";
+    QTest::newRow("creating the file interrupted") << int(CreateFile) << EINTR << 3 << "" << "";
+    QTest::newRow("flush interrupted") << int(DataSync) << EINTR << 2 << "" << "";
+    // The descriptor is gone all the same: closing it again would fail.
+    QTest::newRow("close interrupted") << int(CloseTemporary) << EINTR << 1 << "" << "";
+    QTest::newRow("rename interrupted") << int(Rename) << EINTR << 2 << "" << "";
+    QTest::newRow("directory flush interrupted") << int(DirectorySync) << EINTR << 2 << "" << "";
+}
+
+void TestServices::failedWriteKeepsTheOldFile()
+{
+    QFETCH(int, fault);
+    QFETCH(int, error);
+    QFETCH(int, times);
+    QFETCH(QString, failure);
+    QFETCH(QString, unconfirmed);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("colors.DAT"));
+    const QByteArray old = "; my previous scheme\r\n#123456 ; background\r\n";
+    writeFile(path, old);
+    const QByteArray folder = QFile::encodeName(dir.path());
+
+    toolkit::WriteResult result;
+    if (fault == ReadOnlyFolder) {
+        // Root writes anywhere, so the write runs as nobody then.
+        QCOMPARE(chmod(folder.constData(), 0555), 0);
+        const bool root = geteuid() == 0;
+        if (root && seteuid(kNobody) != 0) {
+            chmod(folder.constData(), 0700);
+            QSKIP("running as an ordinary user is not possible here");
+        }
+        result = m_services.writeTextFile(path, kContent);
+        if (root)
+            QCOMPARE(seteuid(0), 0);
+        QCOMPARE(chmod(folder.constData(), 0700), 0);
+    } else {
+        const FileSizeLimit diskFull(fault == SizeLimit ? 16 : RLIM_INFINITY);
+        if (fault != SizeLimit)
+            faultOf(fault) = {error, times};
+        result = m_services.writeTextFile(path, kContent);
+        FailingCalls::disarm();
+    }
+    QCOMPARE(result.failure, failure);
+    QCOMPARE(result.unconfirmed, unconfirmed);
+    QCOMPARE(readAll(path), failure.isEmpty() ? kContent : old);
+    QCOMPARE(entries(dir), QStringList{"colors.DAT"});
+}
+
+void TestServices::replacedFileKeepsOnlyItsOwnersPermissions_data()
+{
+    QTest::addColumn<int>("before"); // -1: no file yet
+    QTest::addColumn<bool>("othersFile");
+    QTest::addColumn<int>("after");
+
+    // Under a umask of 022, as most desktops have it.
+    QTest::newRow("new file") << -1 << false << 0644;
+    QTest::newRow("own file, owner only") << 0600 << false << 0600;
+    QTest::newRow("own file with special bits") << 06777 << false << 0777;
+    QTest::newRow("another user's file with special bits") << 06777 << true << 0644;
+}
+
+void TestServices::replacedFileKeepsOnlyItsOwnersPermissions()
+{
+    QFETCH(int, before);
+    QFETCH(bool, othersFile);
+    QFETCH(int, after);
+
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("colors.DAT"));
+    const QByteArray path = QFile::encodeName(name);
+    if (before >= 0) {
+        writeFile(name, "planted");
+        if (othersFile && chown(path.constData(), kNobody, kNobody) != 0)
+            QSKIP("giving a file to another user needs root");
+        QCOMPARE(chmod(path.constData(), mode_t(before)), 0);
+    }
+    const mode_t mask = umask(022);
+    const bool written = m_services.writeTextFile(name, kContent).written();
+    umask(mask);
+    QVERIFY(written);
+    QCOMPARE(readAll(name), kContent);
+    struct stat status {};
+    QCOMPARE(lstat(path.constData(), &status), 0);
+    QCOMPARE(int(status.st_mode & 07777), after);
+    QCOMPARE(status.st_uid, geteuid());
+}
+
+void TestServices::leftoversOfAnInterruptedSaveAreRemoved_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("age");
+    QTest::addColumn<bool>("removed");
+
+    QTest::newRow("abandoned") << ".colors.tmp.k3x9q" << "file" << 120 << true;
+    QTest::newRow("longest name") << ".colors.tmp.1z141z3" << "file" << 120 << true;
+    // Another copy of the program may be saving into the folder right now.
+    QTest::newRow("written a moment ago") << ".colors.tmp.k3x9q" << "file" << 5 << false;
+    QTest::newRow("another user's") << ".colors.tmp.k3x9q" << "others" << 120 << false;
+    QTest::newRow("link by that name") << ".colors.tmp.k3x9q" << "link" << 120 << false;
+    QTest::newRow("folder by that name") << ".colors.tmp.k3x9q" << "folder" << 120 << false;
+    QTest::newRow("other tail") << ".colors.tmp.K3X9Q" << "file" << 120 << false;
+    QTest::newRow("longer tail") << ".colors.tmp.k3x9q.bak" << "file" << 120 << false;
+    QTest::newRow("no tail") << ".colors.tmp." << "file" << 120 << false;
+    QTest::newRow("not hidden") << "colors.tmp.k3x9q" << "file" << 120 << false;
+    // Linked in as the write creates its own: the write takes another name
+    // rather than write into someone else's file.
+    QTest::newRow("planted at the temporary name") << "" << "planted" << 120 << false;
+}
+
+void TestServices::leftoversOfAnInterruptedSaveAreRemoved()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(int, age);
+    QFETCH(bool, removed);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("colors.DAT"));
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath(QStringLiteral("someone's"));
+    writeFile(outside, "someone else's file");
+    const QString leftover = dir.filePath(name);
+    if (kind == "file" || kind == "others")
+        writeFile(leftover, QByteArray(323, 'x'));
+    if (kind == "others" && chown(QFile::encodeName(leftover).constData(), kNobody, kNobody) != 0)
+        QSKIP("giving a file to another user needs root");
+    if (kind == "link")
+        QVERIFY(QFile::link(outside, leftover));
+    if (kind == "folder")
+        QVERIFY(QDir().mkdir(leftover));
+    if (kind == "planted") {
+        // The folder of the write, so that a hard link can reach it.
+        const QString victim = dir.filePath(QStringLiteral("victim"));
+        writeFile(victim, "someone else's file");
+        FailingCalls::plantedAtTemporary = QFile::encodeName(victim);
+        QVERIFY(m_services.writeTextFile(path, kContent).written());
+        FailingCalls::disarm();
+        QCOMPARE(readAll(victim), QByteArray("someone else's file"));
+        QCOMPARE(readAll(path), kContent);
+        QCOMPARE(entries(dir).size(), 3); // colors.DAT, the victim and its planted link
+        return;
+    }
+    makeOld(leftover, age);
+
+    QVERIFY(m_services.writeTextFile(path, kContent).written());
+    QCOMPARE(readAll(path), kContent);
+    QCOMPARE(QFileInfo::exists(leftover) || QFileInfo(leftover).isSymLink(), !removed);
+    QCOMPARE(entries(dir).size(), removed ? 1 : 2);
+    QCOMPARE(readAll(outside), QByteArray("someone else's file"));
+}
+
+void TestServices::onlyARegularFileIsReplaced_data()
+{
+    QTest::addColumn<QString>("kind");
+
+    QTest::newRow("link to a file") << "symbolic link";
+    QTest::newRow("dangling link") << "symbolic link";
+    QTest::newRow("link to a device") << "symbolic link";
+    QTest::newRow("directory") << "directory";
+    QTest::newRow("FIFO") << "named pipe (FIFO)";
+    QTest::newRow("device") << "device";
+}
+
+void TestServices::onlyARegularFileIsReplaced()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("colors.DAT"));
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath(QStringLiteral("target"));
+    const QByteArray at = QFile::encodeName(path);
+    const QByteArray row = QTest::currentDataTag();
+    if (row == "link to a file") {
+        writeFile(outside, "someone else's file");
+        QVERIFY(QFile::link(outside, path));
+    } else if (row == "dangling link") {
+        QVERIFY(QFile::link(outside, path));
+    } else if (row == "link to a device") {
+        QVERIFY(QFile::link(QStringLiteral("/dev/null"), path));
+    } else if (row == "directory") {
+        QVERIFY(QDir().mkdir(path));
+    } else if (row == "FIFO") {
+        QCOMPARE(mkfifo(at.constData(), 0644), 0);
+    } else if (mknod(at.constData(), S_IFCHR | 0644, makedev(1, 3)) != 0) {
+        QSKIP("making a device node needs root");
+    }
+    const QFileInfo before(path);
+
+    QCOMPARE(m_services.writeTextFile(path, kContent).failure,
+             QStringLiteral("A %1 stands there, not a regular file; it was left as it is.").arg(kind));
+    QCOMPARE(entries(dir), QStringList{"colors.DAT"});
+    const QFileInfo after(path);
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QCOMPARE(after.isFile(), before.isFile());
+    QCOMPARE(QDir(elsewhere.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             row == "link to a file" ? QStringList{"target"} : QStringList());
+    if (row == "link to a file")
+        QCOMPARE(readAll(outside), QByteArray("someone else's file"));
+}
+
+#endif
+
+void TestServices::failedWriteIntoMissingOrBlockedPath()
+{
+    QTemporaryDir dir;
+
+    const QString missing = dir.filePath(QStringLiteral("gone/colors.DAT"));
+    QVERIFY(!m_services.writeTextFile(missing, "x").written());
+    QVERIFY(!QFile::exists(missing));
+
+    // A relative path would depend on the working directory: refused.
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    const toolkit::WriteResult relative = m_services.writeTextFile(QStringLiteral("colors.DAT"), "x");
+    QVERIFY(QDir::setCurrent(previous));
+    QCOMPARE(relative.failure, QStringLiteral("colors.DAT is not an absolute path."));
+    QVERIFY(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+
+    // A directory where the file should go is left as it stands, contents and all.
+    const QString blocked = dir.filePath(QStringLiteral("colors.DAT"));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("colors.DAT")));
+    writeFile(blocked + QStringLiteral("/inside"), "kept");
+    const QString error = m_services.writeTextFile(blocked, "x").failure;
+    QVERIFY2(error.contains(QStringLiteral("directory"), Qt::CaseInsensitive), qPrintable(error));
+    QVERIFY(QFileInfo(blocked).isDir());
+    QCOMPARE(readAll(blocked + QStringLiteral("/inside")), QByteArray("kept"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"colors.DAT"});
+}
+
+void TestServices::programDirectory_data()
+{
+    QTest::addColumn<QByteArray>("made");        // made under a fresh ROOT first
+    QTest::addColumn<QByteArray>("programFile"); // as the system names it
+    QTest::addColumn<QString>("path");           // ROOT stands for the fresh directory
+    QTest::addColumn<QString>("problem");
+
+    QTest::newRow("plain") << QByteArray("bin") << QByteArray("ROOT/bin/qv-designer") << "ROOT/bin" << "";
+    // As the system spells it: UTF-8 on Linux, the ANSI code page on Windows.
+    const QByteArray cafe = QFile::encodeName(QStringLiteral("my caf\u00e9 tools"));
+    QTest::newRow("spaces and accents") << cafe << "ROOT/" + cafe + "/qv-designer"
+                                        << QStringLiteral("ROOT/my caf\u00e9 tools") << "";
+    QTest::newRow("not clean") << QByteArray("a/b") << QByteArray("ROOT/a/./b//qv-designer") << "ROOT/a/b" << "";
+#ifdef Q_OS_UNIX
+    // Elsewhere a name is text already, and this one valid in the ANSI code page.
+    QTest::newRow("Latin-1 name") << QByteArray("caf\xe9") << QByteArray("ROOT/caf\xe9/qv-designer") << ""
+                                  << "not valid text";
+#endif
+    QTest::newRow("removed") << QByteArray() << QByteArray("ROOT/gone/qv-designer") << ""
+                             << "ROOT/gone no longer exists";
+    QTest::newRow("relative") << QByteArray("bin") << QByteArray("bin/qv-designer") << ""
+                              << "The system did not say where the program lies.";
+}
+
+void TestServices::programDirectory()
+{
+    QFETCH(QByteArray, made);
+    QFETCH(QByteArray, programFile);
+    QFETCH(QString, path);
+    QFETCH(QString, problem);
+
+    QTemporaryDir root;
+    const QByteArray rootName = QFile::encodeName(root.path());
+    QByteArray directory = rootName;
+    for (const QByteArray& part : made.split('/')) {
+        if (part.isEmpty())
+            continue;
+        directory += '/' + part;
+#ifdef Q_OS_UNIX
+        QCOMPARE(::mkdir(directory.constData(), 0755), 0); // the bytes as they stand
+#else
+        QVERIFY(QDir().mkdir(QFile::decodeName(directory)));
+#endif
+    }
+    // Made inside the fresh directory, so it is the working directory too.
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(root.path()));
+    const toolkit::ProgramDirectory found = toolkit::ProgramDirectory::of(programFile.replace("ROOT", rootName));
+    QVERIFY(QDir::setCurrent(previous));
+    QCOMPARE(found.known(), problem.isEmpty());
+    QVERIFY2(found.problem.contains(QDir::toNativeSeparators(QString(problem).replace(QStringLiteral("ROOT"), root.path()))),
+             qPrintable(found.problem));
+    QCOMPARE(found.path, QString(path).replace(QStringLiteral("ROOT"), root.path()));
+
+    // The real services name this program's own directory, wherever it is run from.
+    QVERIFY(QDir::setCurrent(root.path()));
+    const toolkit::ProgramDirectory own = toolkit::ProgramServices().applicationDirectory();
+    QVERIFY(QDir::setCurrent(previous));
+#ifdef Q_OS_WIN
+    // Under Wine the build directory has a drive letter in front.
+    QVERIFY2(own.path.endsWith(QStringLiteral(QV_TEST_DIRECTORY)), qPrintable(own.path));
+#else
+    QCOMPARE(own.path, QStringLiteral(QV_TEST_DIRECTORY));
+#endif
+    QVERIFY(own.known());
+}
+
+void TestServices::realMessageBoxes()
+{
+    toolkit::ProgramServices services;
+    struct Seen {
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString title, text;
+        QStringList buttons;
+        QString defaultButton;
+        int width = 0;
+    } seen;
+    const auto answer = [&seen](const QString& press) {
+        QTimer::singleShot(0, [&seen, press] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            seen = {box->icon(), box->windowTitle(), box->text(), {},
+                    box->defaultButton() ? box->defaultButton()->text().remove(u'&') : QString(), box->width()};
+            for (QAbstractButton* button : box->buttons()) {
+                seen.buttons << button->text();
+                // The platform's OK may carry an access letter or not.
+                if (button->text().remove(u'&') == press)
+                    button->click();
+            }
+        });
+    };
+
+    answer(QStringLiteral("OK"));
+    services.showMessage(toolkit::ProgramServices::Icon::Information, QStringLiteral("Veskoro Designer"), QStringLiteral("placed"));
+    QCOMPARE(seen.icon, QMessageBox::Information);
+    QCOMPARE(seen.title, QStringLiteral("Veskoro Designer"));
+    QCOMPARE(seen.text, QStringLiteral("placed"));
+    QCOMPARE(seen.buttons.size(), 1);
+
+    // However short its text, the box is as wide as its title needs in a
+    // bold title-bar font, with room for an icon and three window buttons.
+    answer(QStringLiteral("OK"));
+    const QString title = QStringLiteral("Veskoro Designer - About");
+    services.showMessage(toolkit::ProgramServices::Icon::Information, title, QStringLiteral("Made by"));
+    QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    titleFont.setBold(true);
+    QVERIFY(seen.width >= QFontMetrics(titleFont).horizontalAdvance(title) + 4 * 16);
+
+    answer(QStringLiteral("OK"));
+    services.showMessage(toolkit::ProgramServices::Icon::Warning, QStringLiteral("Veskoro Designer"), QStringLiteral("not saved"));
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+
+    // The warning that offers a folder: OK stays the default and declines.
+    answer(QStringLiteral("OK"));
+    QVERIFY(!services.warnOfferingFolder(QStringLiteral("Veskoro Designer"), QStringLiteral("not saved")));
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+    QCOMPARE(seen.defaultButton, QStringLiteral("OK"));
+    QVERIFY(seen.buttons.contains(QStringLiteral("&Choose Folder\u2026")));
+    answer(QStringLiteral("Choose Folder\u2026"));
+    QVERIFY(services.warnOfferingFolder(QStringLiteral("Veskoro Designer"), QStringLiteral("not saved")));
+
+    // Exit ends the program as a success.
+    QTimer::singleShot(0, [&services] { services.end(); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+}
+
+QTEST_MAIN(TestServices)
+#include "tst_services.moc"

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+#include "panel.h"
+
+#include "contrast.h"
+#include "outline.h"
+
+#include <QFocusEvent>
+#include <QPainter>
+
+namespace toolkit {
+
+Panel::Panel(const QColor& fill, QWidget* parent)
+    : QWidget(parent)
+    , m_fill(fill)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // The style shades the edges of the buttons and boxes standing on the
+    // panel for the colour it is told they stand on. Only that hint lives in
+    // the palette: where a desktop replaces it, those edges take the
+    // desktop's shades, and the fill stays.
+    QPalette shading;
+    shading.setColor(QPalette::Window, fill);
+    setPalette(shading);
+}
+
+void Panel::focusInEvent(QFocusEvent* event)
+{
+    m_focusShown = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason
+        || event->reason() == Qt::ShortcutFocusReason;
+    QWidget::focusInEvent(event);
+}
+
+void Panel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_fill);
+    if (hasFocus() && m_focusShown) {
+        const double t = outlineThickness(devicePixelRatioF());
+        drawOutline(painter, QRectF(rect()).adjusted(t, t, -t, -t), readableWindowText(this));
+    }
+}
+
+QColor fixedFillUnder(const QWidget* control)
+{
+    for (const QWidget* widget = control; widget; widget = widget->parentWidget()) {
+        if (auto* panel = qobject_cast<const Panel*>(widget))
+            return panel->fill();
+    }
+    return control->palette().color(QPalette::Window);
+}
+
+} // namespace toolkit

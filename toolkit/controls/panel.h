@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QWidget>
+
+namespace toolkit {
+
+// A container filled with a fixed colour of the design, painted by the
+// panel itself: a desktop's palette, which may be replaced at any time,
+// never holds it. A docked picture box is one, and like every picture box
+// a stop in the keyboard's tab chain where its window makes it one; while
+// the keyboard has put the focus on it, it shows that with a line just
+// inside its edge in the ink that reads on its fill.
+class Panel : public QWidget {
+    Q_OBJECT
+public:
+    explicit Panel(const QColor& fill, QWidget* parent = nullptr);
+
+    QColor fill() const { return m_fill; }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor m_fill;
+    bool m_focusShown = false;
+};
+
+// The fixed fill that `control` stands on: that of the panel it lies in.
+QColor fixedFillUnder(const QWidget* control);
+
+} // namespace toolkit
