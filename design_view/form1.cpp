@@ -3,6 +3,7 @@
 
 #include "accessibility.h"
 #include "clicktarget.h"
+#include "contrast.h"
 #include "designlabel.h"
 #include "panel.h"
 #include "shape.h"
@@ -14,6 +15,8 @@
 #include <QMdiArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionTitleBar>
+#include <QStylePainter>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -183,6 +186,33 @@ void Form1::showEvent(QShowEvent* event)
 // The region the keyboard last reached, or the first one. Qt's own record of
 // the focused child won't do: activating the child window puts the focus on
 // the backmost target before the main window moves it to the red box.
+// The style writes the active caption in white on the desktop's selection
+// colour. Where that does not read (a high-contrast desktop's cyan), the bar
+// is drawn again in navy, the classic active caption, as the style would
+// draw it on that colour.
+void Form1::paintEvent(QPaintEvent* event)
+{
+    QMdiSubWindow::paintEvent(event);
+    const QColor bar = toolkit::readableHighlight(this, Qt::white);
+    if (bar == palette().color(QPalette::Active, QPalette::Highlight) || !mdiArea()
+        || mdiArea()->activeSubWindow() != this)
+        return;
+    QStyleOptionTitleBar caption;
+    caption.initFrom(this);
+    caption.subControls = QStyle::SC_All;
+    caption.titleBarFlags = windowFlags();
+    caption.titleBarState = windowState() | QStyle::State_Active;
+    caption.state |= QStyle::State_Active;
+    caption.icon = windowIcon();
+    caption.palette.setCurrentColorGroup(QPalette::Active);
+    caption.palette.setColor(QPalette::Active, QPalette::Highlight, bar);
+    caption.rect = QRect(0, 0, width(), style()->pixelMetric(QStyle::PM_TitleBarHeight, &caption, this));
+    caption.text = windowTitle();
+    QStylePainter painter(this);
+    caption.fontMetrics = painter.fontMetrics();
+    painter.drawComplexControl(QStyle::CC_TitleBar, caption);
+}
+
 void Form1::focusRegions()
 {
     reveal(m_tabRing.comeBack());

@@ -46,6 +46,7 @@ protected:
     // However far the view is dragged, part of its caption bar stays in sight.
     void mouseMoveEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     // The mock-up cannot be opened again, so it refuses to close.
     void closeEvent(QCloseEvent* event) override;
 

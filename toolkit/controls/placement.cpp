@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "placement.h"
 
+#include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
@@ -11,13 +12,24 @@ namespace toolkit {
 
 void placeOnScreen(QWidget* window)
 {
-    const QRect available = window->screen()->availableGeometry();
-    const QSize frameMargins = window->frameGeometry().size() - window->size();
-    // Made to fit, as far as its minimum size lets it, so that the title
-    // bar's buttons are on the screen; what no longer shows scrolls.
-    const QSize fitting = window->size().boundedTo(available.size() - frameMargins);
-    if (fitting != window->size())
+    const QScreen* screen = window->screen();
+    const QRect available = screen->availableGeometry();
+    // The window manager's frame is measured in device pixels and reaches
+    // Qt rounded to logical ones; a pixel to spare on each side keeps it
+    // whole on the screen at any scale.
+    const int spare = window->devicePixelRatio() > 1 ? 2 : 0;
+    const QSize room = available.size() - (window->frameGeometry().size() - window->size()) - QSize(spare, spare);
+    const QSize fitting = window->size().boundedTo(room);
+    if (fitting != window->size()) {
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) && available == screen->geometry()) {
+            window->setWindowState(window->windowState() | Qt::WindowMaximized);
+            return;
+        }
+        const QSize smallest = window->minimumSizeHint().expandedTo(window->minimumSize());
+        if (smallest.boundedTo(fitting) != smallest)
+            window->setMinimumSize(smallest.boundedTo(fitting));
         window->resize(fitting);
+    }
 
     const QRect frame = window->frameGeometry();
     QRect placed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frame.size(), available);
