@@ -29,9 +29,12 @@ bool platformNamed(int argc, char* argv[])
 QByteArray desktopNamed()
 {
     QStringList named;
-    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        if (!qEnvironmentVariableIsEmpty(variable))
-            named << QLatin1String(variable) + u'=' + qEnvironmentVariable(variable);
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        named << QLatin1String("QT_QPA_PLATFORM=") + qEnvironmentVariable("QT_QPA_PLATFORM");
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"}) {
+        named << QLatin1String(variable)
+                + (qEnvironmentVariableIsEmpty(variable) ? QStringLiteral(" not set")
+                                                          : u'=' + qEnvironmentVariable(variable));
     }
     return named.join(QLatin1String(", ")).toLocal8Bit();
 }
@@ -39,12 +42,17 @@ QByteArray desktopNamed()
 // Qt's own words while it looks for the desktop are held back: shown as
 // they came once a window can open, replaced by one line where none can.
 QtMessageHandler g_qtHandler = nullptr;
-QList<std::pair<QtMsgType, QString>> g_heldBack;
+struct HeldBack {
+    QtMsgType type;
+    const char* category;
+    QString text;
+};
+QList<HeldBack> g_heldBack;
 
-void reportUnreachableDesktop(QtMsgType type, const QMessageLogContext&, const QString& text)
+void reportUnreachableDesktop(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type != QtFatalMsg) {
-        g_heldBack.append({type, text});
+        g_heldBack.append({type, context.category, text});
         return;
     }
     std::fprintf(stderr, "QV Designer could not reach the graphical desktop (%s).\n", desktopNamed().constData());
@@ -67,8 +75,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     qInstallMessageHandler(g_qtHandler);
-    for (const auto& [type, text] : std::as_const(g_heldBack))
-        qt_message_output(type, QMessageLogContext(), text);
+    for (const HeldBack& message : std::as_const(g_heldBack))
+        g_qtHandler(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category), message.text);
 #endif
 #ifdef Q_OS_WIN
     // The Windows style draws the design view's frame a pixel taller than

@@ -19,6 +19,7 @@
 #include <QMdiArea>
 #include <QRegularExpression>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -46,7 +47,9 @@ QPalette desktopPalette(const QString& desktop)
 }
 
 // The desktop's palette for as long as it lives, as if the user switched to
-// it while the program runs.
+// it while the program runs: under qt6ct (the tst_designview_under_qt6ct
+// run), through its own reload, by replacing its configuration file as its
+// settings tool does; elsewhere as Qt delivers a new palette.
 class Desktop {
 public:
     explicit Desktop(const QString& name) { use(desktopPalette(name)); }
@@ -55,10 +58,32 @@ public:
     Desktop& operator=(const Desktop&) = delete;
 
 private:
-    // Qt posts the change to the windows.
     static void use(const QPalette& palette)
     {
-        QApplication::setPalette(palette);
+        if (qEnvironmentVariable("QT_QPA_PLATFORMTHEME") != QLatin1String("qt6ct")) {
+            QApplication::setPalette(palette);
+            QCoreApplication::processEvents();
+            return;
+        }
+        const QDir home(qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/qt6ct"));
+        QFile scheme(home.filePath(QStringLiteral("scheme.conf")));
+        QVERIFY(scheme.open(QIODevice::WriteOnly));
+        scheme.write("[ColorScheme]\n");
+        for (auto [group, key] : {std::pair{QPalette::Active, "active"}, {QPalette::Inactive, "inactive"},
+                                  {QPalette::Disabled, "disabled"}}) {
+            QStringList colours;
+            for (int role = 0; role < QPalette::NColorRoles; ++role)
+                colours << palette.color(group, QPalette::ColorRole(role)).name(QColor::HexArgb);
+            scheme.write(QByteArray(key) + "_colors=" + colours.join(QStringLiteral(", ")).toLatin1() + '\n');
+        }
+        scheme.close();
+        QFile config(home.filePath(QStringLiteral("qt6ct.conf.new")));
+        QVERIFY(config.open(QIODevice::WriteOnly));
+        config.write("[Appearance]\ncustom_palette=true\nstyle=Fusion\ncolor_scheme_path="
+                     + QFile::encodeName(scheme.fileName()) + '\n');
+        config.close();
+        QVERIFY(std::rename(QFile::encodeName(config.fileName()), QFile::encodeName(home.filePath(QStringLiteral("qt6ct.conf")))) == 0);
+        QTRY_VERIFY_WITH_TIMEOUT(QApplication::palette().color(QPalette::Window) == palette.color(QPalette::Window), 20000);
         QCoreApplication::processEvents();
     }
 
