@@ -253,9 +253,10 @@ void TestDesignView::designTimeState()
     QCOMPARE(at("Picture2", QPoint(10, 8), &m_tool->window), QColor(192, 192, 192));
     auto* area = m_tool->window.findChild<QMdiArea*>();
     QCOMPARE(shown.pixelColor(area->mapTo(&m_tool->window, QPoint(area->width() - 5, 5))), QColor(224, 224, 224));
-    // The inks: the maker's line in the selection colour (blue in this
-    // style, where grey and black text have equal red and blue), and "Border
-    // Object" drawn dark over its white square.
+    // The inks: the maker's line in navy, since this style's selection
+    // colour reads 2 : 1 on the grey (navy blends with grey as blue over
+    // equal red and green), and "Border Object" drawn dark over its white
+    // square.
     const auto inkIn = [&](const QImage& image, QWidget* widget, const std::function<bool(const QColor&)>& isInk) {
         const QRect rect(widget->mapTo(&m_tool->window, QPoint(0, 0)), widget->visibleRegion().boundingRect().size());
         int count = 0;
@@ -266,7 +267,8 @@ void TestDesignView::designTimeState()
     };
     const auto dark = [](const QColor& c) { return c.red() < 128; };
     QWidget* makersLine = m_tool->window.findChild<QWidget*>(QStringLiteral("Picture2"))->findChild<QWidget*>(QStringLiteral("Label1"));
-    QVERIFY(inkIn(shown, makersLine, [](const QColor& c) { return c.blue() - c.red() > 50; }) > 40);
+    const auto navy = [](const QColor& c) { return c.blue() - c.red() > 50 && qAbs(c.green() - c.red()) < 20; };
+    QVERIFY(inkIn(shown, makersLine, navy) > 40);
     QVERIFY(inkIn(shown, label, dark) > 40);
 
     // On a dark desktop, switched to while the program runs, the labels on
@@ -364,6 +366,18 @@ void TestDesignView::hitTesting()
 
 void TestDesignView::rightAfterStartEachRegionLoadsItsSlot()
 {
+    // Pressed on the chat area or the border sample and let go off it: no
+    // selection, and the pressed region does not take the keyboard's focus.
+    m_tool->window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&m_tool->window));
+    const auto inWindow = [this](int x, int y) { return m_tool->view->widget()->mapTo(&m_tool->window, QPoint(x, y) / 15); };
+    for (QPoint pressed : {QPoint(4000, 2500), QPoint(2800, 650)}) {
+        QTest::mousePress(m_tool->window.windowHandle(), Qt::LeftButton, {}, inWindow(pressed.x(), pressed.y()));
+        QTest::mouseRelease(m_tool->window.windowHandle(), Qt::LeftButton, {}, inWindow(8790, 2500));
+        QVERIFY(QApplication::focusWidget() != m_tool->view->widget()->childAt(pressed / 15));
+    }
+    QCOMPARE(objText(), QStringLiteral("<NONE>"));
+
     clickAt(4000, 2500);
     QCOMPARE(boxes(), QStringLiteral("FF|FF|FF"));
     clickAt(2800, 650);
@@ -585,7 +599,12 @@ void TestDesignView::tabChainWrapsBothWays()
     QCOMPARE(edge(), QColor(192, 192, 192));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), picture1);
-    QVERIFY(edge() != QColor(192, 192, 192));
+    // Black on the grey, 11 : 1, where high contrast's white would be 1.8 : 1.
+    const Desktop highContrast(QStringLiteral("high contrast"));
+    QCOMPARE(edge(), QColor(0, 0, 0));
+    box("R")->setFocus();
+    picture1->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(edge(), QColor(192, 192, 192));
 }
 
 void TestDesignView::regionsChosenFromTheKeyboard()
@@ -615,6 +634,10 @@ void TestDesignView::regionsChosenFromTheKeyboard()
         const Desktop dark(QStringLiteral("dark"));
         const QColor navy(0, 0, 128);
         QCOMPARE(acrossTheSample(), (QList<QColor>{black, kWhite, navy, navy, black, kWhite}));
+        // So is the active caption bar, under its white caption.
+        const QColor bar = m_tool->window.grab().toImage().pixelColor(
+            m_tool->view->mapTo(&m_tool->window, QPoint(m_tool->view->width() - 60, 4)));
+        QVERIFY2(bar.green() < 60 && bar.blue() < 200, qPrintable(bar.name()));
     }
     const QStringList frontToBack{"BGBS", "BGS(3)", "BGS(2)", "BGS(1)", "BGAS(1)", "BGAS(0)", "BGS(0)", "BGCS"};
     QCOMPARE(focusAfterEachPress(Qt::Key_Tab, Qt::NoModifier, 8), frontToBack);
@@ -668,6 +691,10 @@ void TestDesignView::regionsChosenFromTheKeyboard()
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("BGBS"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
     QCOMPARE(QApplication::focusWidget(), box("B"));
+    QTest::mouseClick(box("G"), Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget(), box("G"));
 
     // A click takes the focus to the region clicked, and shows no mark.
     clickAt(1000, 2500);
@@ -680,7 +707,7 @@ void TestDesignView::regionsChosenFromTheKeyboard()
     // At the design size the child-window area is narrower than the view:
     // the keyboard's region is scrolled into sight, as much of it as fits,
     // its top-left corner first.
-    m_tool->window.resize(682, 471);
+    m_tool->window.resize(682, 340);
     QWidget* viewport = m_tool->window.findChild<QMdiArea*>()->viewport();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
@@ -691,6 +718,20 @@ void TestDesignView::regionsChosenFromTheKeyboard()
         QVERIFY2(viewport->rect().contains(shown.topLeft()), qPrintable(region->objectName()));
         QCOMPARE((shown & viewport->rect()).size(), shown.size().boundedTo(viewport->size()));
     }
+    // F6 back into the view reveals its region too; a region in sight
+    // already leaves the view where it is.
+    QScrollBar* across = m_tool->window.findChild<QMdiArea*>()->horizontalScrollBar();
+    QScrollBar* down = m_tool->window.findChild<QMdiArea*>()->verticalScrollBar();
+    while (QApplication::focusWidget()->objectName() != QLatin1String("BGCS"))
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    for (int scrolledDown : {down->maximum(), 10}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        across->setValue(across->maximum());
+        down->setValue(scrolledDown);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QVERIFY(viewport->rect().contains(QApplication::focusWidget()->mapTo(viewport, QPoint(0, 0))));
+    }
+    QCOMPARE(QPoint(across->value(), down->value()), QPoint(across->maximum(), 10));
 }
 
 void TestDesignView::regionsForAssistiveTechnology()
@@ -967,6 +1008,8 @@ void TestDesignView::wheelDragAndShrinking()
         // Qt passes only the window system's own wheel events on from the
         // region under the pointer to the view, so this goes to the view.
         QApplication::sendEvent(m_tool->view, &event);
+        // Taken: one the view left would go on to the area, to scroll again.
+        QVERIFY(event.isAccepted());
     };
     // One notch scrolls by the desktop's lines per notch, once.
     const int notch = QApplication::wheelScrollLines();

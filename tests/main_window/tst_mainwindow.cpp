@@ -159,6 +159,23 @@ void TestMainWindow::designTimeState()
     QCOMPARE(fixedLines->toPlainText().split(u'\n').first(), QStringLiteral("#C6D6FD ; main text color"));
     QCOMPARE(fixedLines->toPlainText().count(u'\n'), 8);
 
+#ifdef QV_ICON_DIRECTORY
+    // The icons installed beside the program: every size, each the window's
+    // picture scaled without smoothing, so no colour but its own appears.
+    QSet<QRgb> own;
+    const QImage picture = m_window->windowIcon().pixmap(32).toImage();
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x)
+            own << picture.pixel(x, y);
+    for (int size : {16, 32, 48, 64, 128}) {
+        const QImage icon = QImage(QStringLiteral(QV_ICON_DIRECTORY "/%1.png").arg(size)).convertToFormat(picture.format());
+        QCOMPARE(icon.size(), QSize(size, size));
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                QVERIFY2(own.contains(icon.pixel(x, y)), qPrintable(QStringLiteral("%1 px: %2,%3").arg(size).arg(x).arg(y)));
+    }
+#endif
+
     auto* timer1 = control<QTimer>("Timer1");
     QCOMPARE(timer1->interval(), 1000);
     QVERIFY(timer1->isActive());
@@ -251,6 +268,13 @@ void TestMainWindow::keyboardOrder()
     }
     QCOMPARE(visited, (QStringList{"R", "G", "B", "Command2", "Command3", "Command4", "Command5",
                                    "Command6", "Command7", "Picture2"}));
+
+    // Minimised and restored, the window keeps the focus where it was.
+    control("G")->setFocus();
+    m_window->setWindowState(Qt::WindowMinimized);
+    m_window->setWindowState(Qt::WindowNoState);
+    QCoreApplication::processEvents();
+    QCOMPARE(QApplication::focusWidget(), control("G"));
 }
 
 void TestMainWindow::stepping_data()

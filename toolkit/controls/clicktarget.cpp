@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <utility>
 
 namespace toolkit {
 
@@ -20,10 +19,10 @@ ClickTarget::ClickTarget(QWidget* parent)
     setFocusPolicy(Qt::TabFocus);
 }
 
+// The button repaints as it is pressed, without the ring.
 void ClickTarget::mousePressEvent(QMouseEvent* event)
 {
-    if (std::exchange(m_ringShown, false))
-        update();
+    m_ringShown = false;
     QAbstractButton::mousePressEvent(event);
 }
 

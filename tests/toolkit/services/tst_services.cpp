@@ -458,7 +458,8 @@ void TestServices::realMessageBoxes()
     services.showMessage(toolkit::ProgramServices::Icon::Information, title, QStringLiteral("Made by"));
     QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     titleFont.setBold(true);
-    QVERIFY(seen.width >= QFontMetrics(titleFont).horizontalAdvance(title) + 4 * 16);
+    const int buttons = 4 * QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    QVERIFY(seen.width >= QFontMetrics(titleFont).horizontalAdvance(title) + buttons);
 
     answer(QStringLiteral("OK"));
     services.showMessage(toolkit::ProgramServices::Icon::Warning, QStringLiteral("Veskoro Designer"), QStringLiteral("not saved"));
@@ -472,6 +473,17 @@ void TestServices::realMessageBoxes()
     QVERIFY(seen.buttons.contains(QStringLiteral("&Choose Folder\u2026")));
     answer(QStringLiteral("Choose Folder\u2026"));
     QVERIFY(services.warnOfferingFolder(QStringLiteral("Veskoro Designer"), QStringLiteral("not saved")));
+    // Esc declines as OK does; a box that ignored it is closed by its OK.
+    bool escaped = false;
+    QTimer::singleShot(0, [&escaped] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QTest::keyClick(box, Qt::Key_Escape);
+        escaped = !box->isVisible();
+        if (!escaped)
+            box->buttons().constFirst()->click();
+    });
+    QVERIFY(!services.warnOfferingFolder(QStringLiteral("Veskoro Designer"), QStringLiteral("not saved")));
+    QVERIFY(escaped);
 
     // Exit ends the program as a success.
     QTimer::singleShot(0, [&services] { services.end(); });
