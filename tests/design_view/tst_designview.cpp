@@ -783,6 +783,11 @@ void TestDesignView::regionsForAssistiveTechnology()
     QCOMPARE(seen(m_tool->window.findChild<QWidget*>(QStringLiteral("Frame2"))),
              (QStringList{"Mix", "R", "G", "B", "Command2", "Command3", "Command4", "Command5", "Command6", "Command7"}));
     QVERIFY(!seen(m_tool->window.findChild<QWidget*>(QStringLiteral("Picture1"))).contains(QStringLiteral("Default")));
+    // The view, wider than its area at the design size, still shows.
+    m_tool->window.resize(682, 471);
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(m_tool->view);
+    QCOMPARE(view->text(QAccessible::Name), QStringLiteral("Quellor Veskoro (Design View)"));
+    QVERIFY(!view->state().invisible && !view->state().offscreen);
     QAccessibleInterface* preview = QAccessible::queryAccessibleInterface(m_tool->window.findChild<QWidget*>(QStringLiteral("Mix")));
     QCOMPARE(preview->text(QAccessible::Name), QStringLiteral("Preview"));
     setBoxes(QStringLiteral("c6"), QStringLiteral("D6"), QStringLiteral("F"));

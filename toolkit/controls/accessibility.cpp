@@ -5,6 +5,7 @@
 
 #include <QAccessibleWidget>
 #include <QGroupBox>
+#include <QMdiSubWindow>
 
 namespace toolkit {
 
@@ -75,6 +76,30 @@ public:
     }
 };
 
+// Qt's own calls a child window that reaches past its area's edge, as the
+// design view does at the window's design size, offscreen: a screen reader
+// then takes it for hidden, though its regions show. It is offscreen only
+// when none of it is in sight.
+class AccessibleChildWindow : public QAccessibleWidget {
+public:
+    explicit AccessibleChildWindow(QMdiSubWindow* window)
+        : QAccessibleWidget(window, QAccessible::Window)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? widget()->windowTitle() : QAccessibleWidget::text(kind);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        const QWidget* area = widget()->parentWidget();
+        state.offscreen = area && !area->rect().intersects(widget()->geometry());
+        return state;
+    }
+};
+
 QAccessibleInterface* interfaceFor(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
@@ -84,6 +109,8 @@ QAccessibleInterface* interfaceFor(const QString&, QObject* object)
         return new AccessibleContainer(widget);
     if (auto* shape = qobject_cast<Shape*>(widget); shape && !shape->accessibleName().isEmpty())
         return new AccessibleSwatch(shape);
+    if (auto* window = qobject_cast<QMdiSubWindow*>(widget))
+        return new AccessibleChildWindow(window);
     return nullptr;
 }
 

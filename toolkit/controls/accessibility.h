@@ -10,7 +10,8 @@ namespace toolkit {
 // accessible name, as the swatch has), nor the controls the design keeps
 // hidden. Each region of the mock-up is a button already; its shapes would
 // only add unnamed fillers. A named shape tells its colour as its value,
-// six hexadecimal digits.
+// six hexadecimal digits. A child window partly scrolled out of its area
+// still shows.
 void hideDecoration(QWidget* container);
 
 // Keeps a control of such a container out of the screen reader's way: a
