@@ -183,20 +183,18 @@ void Form1::showEvent(QShowEvent* event)
     QMdiSubWindow::showEvent(event);
 }
 
-// The region the keyboard last reached, or the first one. Qt's own record of
-// the focused child won't do: activating the child window puts the focus on
-// the backmost target before the main window moves it to the red box.
-// The style writes the active caption in white on the desktop's selection
-// colour. Where that does not read (a high-contrast desktop's cyan), the bar
-// is drawn again in navy, the classic active caption, as the style would
-// draw it on that colour.
+// The active caption bar is drawn again as the style draws it, from the
+// desktop's palette as it is now: QMdiSubWindow keeps a copy of its palette
+// for the bar, which a desktop switched while the program runs can leave
+// stale. The style writes the caption in white; where that does not read on
+// the selection colour (a high-contrast desktop's cyan), the bar is navy,
+// the classic active caption.
 void Form1::paintEvent(QPaintEvent* event)
 {
     QMdiSubWindow::paintEvent(event);
-    const QColor bar = toolkit::readableHighlight(this, Qt::white);
-    if (bar == palette().color(QPalette::Active, QPalette::Highlight) || !mdiArea()
-        || mdiArea()->activeSubWindow() != this)
+    if (!mdiArea() || mdiArea()->activeSubWindow() != this)
         return;
+    const QColor bar = toolkit::readableHighlight(this, Qt::white);
     QStyleOptionTitleBar caption;
     caption.initFrom(this);
     caption.subControls = QStyle::SC_All;
@@ -213,6 +211,9 @@ void Form1::paintEvent(QPaintEvent* event)
     painter.drawComplexControl(QStyle::CC_TitleBar, caption);
 }
 
+// The region the keyboard last reached, or the first one. Qt's own record of
+// the focused child won't do: activating the child window puts the focus on
+// the backmost target before the main window moves it to the red box.
 void Form1::focusRegions()
 {
     reveal(m_tabRing.comeBack());

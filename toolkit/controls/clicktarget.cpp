@@ -3,6 +3,7 @@
 
 #include "contrast.h"
 #include "outline.h"
+#include "tabring.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -37,9 +38,7 @@ void ClickTarget::mouseReleaseEvent(QMouseEvent* event)
 
 void ClickTarget::focusInEvent(QFocusEvent* event)
 {
-    const Qt::FocusReason reason = event->reason();
-    m_ringShown = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason
-        || reason == Qt::ShortcutFocusReason;
+    m_ringShown = cameByKeyboard(event->reason());
     QAbstractButton::focusInEvent(event);
 }
 

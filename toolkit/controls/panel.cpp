@@ -3,6 +3,7 @@
 
 #include "contrast.h"
 #include "outline.h"
+#include "tabring.h"
 
 #include <QFocusEvent>
 #include <QPainter>
@@ -25,8 +26,7 @@ Panel::Panel(const QColor& fill, QWidget* parent)
 
 void Panel::focusInEvent(QFocusEvent* event)
 {
-    m_focusShown = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason
-        || event->reason() == Qt::ShortcutFocusReason;
+    m_focusShown = cameByKeyboard(event->reason());
     QWidget::focusInEvent(event);
 }
 

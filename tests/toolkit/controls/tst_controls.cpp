@@ -2,7 +2,6 @@
 #include "clicktarget.h"
 #include "paintcounter.h"
 #include "shape.h"
-#include "twips.h"
 
 #include <QtTest>
 
@@ -15,23 +14,10 @@
 class TestControls : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void twipsToPixels();
     void shapeDrawsFillAndOutline();
     void shapeRepaintsOnlyOnRealChange();
     void clickTargetReportsItsIndexAndDrawsNothing();
 };
-
-void TestControls::twipsToPixels()
-{
-    QCOMPARE(toolkit::twipsToPixels(15), 1);
-    QCOMPARE(toolkit::twipsToPixels(10230), 682);
-    QCOMPARE(toolkit::toPixels({-120, -120, 9015, 6015}), QRect(-8, -8, 601, 401));
-
-    QWidget widget;
-    toolkit::place(&widget, "Mix", {120, 1800, 1215, 255});
-    QCOMPARE(widget.objectName(), QStringLiteral("Mix"));
-    QCOMPARE(widget.geometry(), QRect(8, 120, 81, 17));
-}
 
 void TestControls::shapeDrawsFillAndOutline()
 {

@@ -51,12 +51,12 @@ void makeOld(const QString& path, int seconds)
     QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW), 0);
 }
 
-#endif
-
 QStringList entries(const QTemporaryDir& dir)
 {
     return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
+
+#endif
 
 } // namespace
 
