@@ -630,15 +630,19 @@ void TestDesignView::regionsChosenFromTheKeyboard()
     };
     const QColor black(0, 0, 0), highlight = QApplication::palette().color(QPalette::Highlight);
     QCOMPARE(acrossTheSample(), (QList<QColor>{black, kWhite, highlight, highlight, kWhite, kWhite}));
+    const auto captionBar = [this] {
+        return m_tool->window.grab().toImage().pixelColor(
+            m_tool->view->mapTo(&m_tool->window, QPoint(m_tool->view->width() - 60, 4)));
+    };
+    const QColor lightBar = captionBar();
     {
         const Desktop dark(QStringLiteral("dark"));
         const QColor navy(0, 0, 128);
         QCOMPARE(acrossTheSample(), (QList<QColor>{black, kWhite, navy, navy, black, kWhite}));
         // So is the active caption bar, under its white caption.
-        const QColor bar = m_tool->window.grab().toImage().pixelColor(
-            m_tool->view->mapTo(&m_tool->window, QPoint(m_tool->view->width() - 60, 4)));
-        QVERIFY2(bar.green() < 60 && bar.blue() < 200, qPrintable(bar.name()));
+        QVERIFY2(captionBar().green() < 60 && captionBar().blue() < 200, qPrintable(captionBar().name()));
     }
+    QCOMPARE(captionBar(), lightBar);
     const QStringList frontToBack{"BGBS", "BGS(3)", "BGS(2)", "BGS(1)", "BGAS(1)", "BGAS(0)", "BGS(0)", "BGCS"};
     QCOMPARE(focusAfterEachPress(Qt::Key_Tab, Qt::NoModifier, 8), frontToBack);
     QCOMPARE(focusAfterEachPress(Qt::Key_Down, Qt::NoModifier, 8), frontToBack);
