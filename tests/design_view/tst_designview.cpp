@@ -640,7 +640,8 @@ void TestDesignView::regionsChosenFromTheKeyboard()
         const QColor navy(0, 0, 128);
         QCOMPARE(acrossTheSample(), (QList<QColor>{black, kWhite, navy, navy, black, kWhite}));
         // So is the active caption bar, under its white caption.
-        QVERIFY2(captionBar().green() < 60 && captionBar().blue() < 200, qPrintable(captionBar().name()));
+        const QColor bar = captionBar();
+        QVERIFY2(bar.green() < 60 && bar.blue() < 200, qPrintable(bar.name()));
     }
     QCOMPARE(captionBar(), lightBar);
     const QStringList frontToBack{"BGBS", "BGS(3)", "BGS(2)", "BGS(1)", "BGAS(1)", "BGAS(0)", "BGS(0)", "BGCS"};
@@ -768,9 +769,10 @@ void TestDesignView::regionsForAssistiveTechnology()
         access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QTRY_COMPARE(objText(), QLatin1String(region.name));
     }
-    for (const char* panel : {"Picture1", "Picture2"}) {
-        QVERIFY(!m_tool->window.findChild<QWidget*>(QLatin1String(panel))->accessibleName().isEmpty());
-        QCOMPARE(m_tool->window.findChild<QWidget*>(QLatin1String(panel))->focusPolicy(), Qt::TabFocus);
+    for (const char* name : {"Picture1", "Picture2"}) {
+        const QWidget* panel = m_tool->window.findChild<QWidget*>(QLatin1String(name));
+        QVERIFY(!panel->accessibleName().isEmpty());
+        QCOMPARE(panel->focusPolicy(), Qt::TabFocus);
     }
 
     // The mock-up's shapes, the chips and the hidden fixed lines are no
