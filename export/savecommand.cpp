@@ -64,7 +64,8 @@ bool SaveCommand::run(const Declarations& scheme, toolkit::ProgramServices& serv
         }
         if (!services.warnOfferingFolder(kTitle, problem))
             return false;
-        const QString answer = services.chooseFolder(QStringLiteral("Save colors.DAT to"));
+        // The folder chosen last, if any, is where the user left off.
+        const QString answer = services.chooseFolder(QStringLiteral("Save colors.DAT to"), chosen ? folder : QString());
         if (answer.isEmpty())
             return false;
         const toolkit::ProgramDirectory checked = toolkit::ProgramDirectory::chosen(answer);

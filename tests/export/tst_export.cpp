@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "fakeprogramservices.h"
+#include "files.h"
 #include "savecommand.h"
 #include "schemefile.h"
 
@@ -113,18 +114,6 @@ void TestExport::saveWritesBesideTheProgramAndSaysWhere()
              "reached the disk (Input/output error), so a power cut could still lose it.\n\n" + kPlacement);
 }
 
-#ifdef Q_OS_LINUX
-
-
-
-
-
-
-
-
-
-#endif
-
 void TestExport::aDirectoryThatIsGoneOrUnknownGetsNothing_data()
 {
     QTest::addColumn<QString>("directory");
@@ -181,10 +170,12 @@ void TestExport::aChosenFolderKeepsTheWork()
     QCOMPARE(services.folderOffers, 1);
     QVERIFY(services.chooserTitles.isEmpty());
 
-    // A cancelled chooser saves nothing.
+    // A cancelled chooser saves nothing. It opened where the system's
+    // services open it, not in the program's directory that has just failed.
     services.choosesFolder = true;
     QVERIFY(!save.run(Declarations(), services));
     QCOMPARE(services.chooserTitles, QStringList{"Save colors.DAT to"});
+    QCOMPARE(services.chooserStarts, QStringList{QString()});
 
     services.messages.clear();
     services.folderToChoose = chosen.path();
@@ -214,24 +205,49 @@ void TestExport::aChosenFolderKeepsTheWork()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().endsWith("\r\n#FEFFFF ; chat background\r\n"));
 
-#ifdef Q_OS_LINUX
-    // Only where a name is bytes: a folder whose name is not valid text is
-    // refused, not mistaken for the look-alike whose name is that text.
+    // Should the chosen folder fail later, the chooser opens there again.
+    QVERIFY(file.remove() && QDir(chosen.path()).mkdir(QStringLiteral("colors.DAT")));
+    QVERIFY(!save.run(scheme, services));
+    QCOMPARE(services.chooserStarts.last(), chosen.path());
+
+    // The reasons given for a chosen folder are true ones.
     SaveCommand fresh;
-    services.choosesFolder = true;
     QTemporaryDir parent;
+    const QString aFile = parent.filePath(QStringLiteral("notes.txt"));
+    writeFile(aFile, "x");
+    const QString lookAlike = parent.path() + QStringLiteral("/caf\ufffd");
+    const QString refused[][2] = {
+        {aFile, QStringLiteral("The chosen folder %1 is not a folder.").arg(QDir::toNativeSeparators(aFile))},
+        {QStringLiteral("Documents"), QStringLiteral("The chosen folder Documents is not an absolute path.")},
+        {lookAlike, QStringLiteral("The chosen folder %1 no longer exists.").arg(QDir::toNativeSeparators(lookAlike))},
+    };
+    for (const auto& [answer, reason] : refused) {
+        services.messages.clear();
+        services.folderToChoose = answer;
+        QVERIFY(!fresh.run(Declarations(), services));
+        QCOMPARE(services.messages.size(), 2);
+        QCOMPARE(services.messages[1].text, QStringLiteral("The colour scheme was not saved.\n\n") + reason);
+    }
+    // A name that truly holds U+FFFD is a folder like any other.
+    QVERIFY(QDir().mkdir(lookAlike));
+    services.folderToChoose = lookAlike;
+    QVERIFY(fresh.run(Declarations(), services));
+    QCOMPARE(readAll(lookAlike + QStringLiteral("/colors.DAT")), kSchemeAtStart);
+
+#ifdef Q_OS_LINUX
+    // Only where a name is bytes: beside a folder whose name is not valid
+    // text, and which Qt reads as that same name, the chosen one may be
+    // either, so it is refused.
+    SaveCommand another;
     const QByteArray odd = QFile::encodeName(parent.path()) + "/caf\xe9";
     QCOMPARE(::mkdir(odd.constData(), 0755), 0);
-    const QString lookAlike = parent.path() + QStringLiteral("/caf\ufffd");
-    QVERIFY(QDir().mkdir(lookAlike));
     services.messages.clear();
     services.folderToChoose = QFile::decodeName(odd);
-    QVERIFY(!fresh.run(Declarations(), services));
+    QVERIFY(!another.run(Declarations(), services));
     QCOMPARE(services.messages.size(), 2);
     QCOMPARE(services.messages[1].text,
              QStringLiteral("The colour scheme was not saved.\n\nThe name of the chosen folder is not valid "
                             "text (%1), so no file can be written there safely.").arg(lookAlike));
-    QCOMPARE(QDir(lookAlike).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
     QVERIFY(access(odd + "/colors.DAT", F_OK) != 0);
     QCOMPARE(::rmdir(odd.constData()), 0); // Qt would look for it under its look-alike name
 #endif

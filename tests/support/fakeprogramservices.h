@@ -38,9 +38,10 @@ public:
     }
 
     // Answers once, as a person would; asked again, it is cancelled.
-    QString chooseFolder(const QString& title) override
+    QString chooseFolder(const QString& title, const QString& startIn) override
     {
         chooserTitles.append(title);
+        chooserStarts.append(startIn);
         return std::exchange(folderToChoose, QString());
     }
 
@@ -64,6 +65,7 @@ public:
     bool choosesFolder = false;  // the answer to a warning that offers a folder
     QString folderToChoose;      // the chooser's next answer; empty: cancelled
     QStringList chooserTitles;
+    QStringList chooserStarts;
     int endRequests = 0;
 
 private:

@@ -7,6 +7,8 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
+
 namespace toolkit {
 
 inline WriteResult failed(const QString& reason)
@@ -24,6 +26,13 @@ inline WriteResult notARegularFile(const QString& kind)
     return failed(QStringLiteral("A %1 stands there, not a regular file; it was left as it is.").arg(kind));
 }
 
+// The file is there to be kept as it is, as the original tool, which opened
+// it for output, left it.
+inline WriteResult readOnly()
+{
+    return failed(QStringLiteral("The file is read-only; it was left as it is."));
+}
+
 // Temporary files are named so a leftover is recognisable: this prefix and
 // a random 32-bit number in base 36.
 inline const QByteArray kTemporaryPrefix = QByteArrayLiteral(".colors.tmp.");
@@ -31,6 +40,18 @@ inline const QByteArray kTemporaryPrefix = QByteArrayLiteral(".colors.tmp.");
 inline QByteArray temporaryName()
 {
     return kTemporaryPrefix + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+}
+
+// Whether a name is one temporaryName gives.
+inline bool isTemporaryName(const QByteArray& name)
+{
+    if (!name.startsWith(kTemporaryPrefix))
+        return false;
+    const QByteArray tail = name.mid(kTemporaryPrefix.size());
+    return !tail.isEmpty() && tail.size() <= 7
+        && std::all_of(tail.begin(), tail.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
+           });
 }
 
 } // namespace toolkit

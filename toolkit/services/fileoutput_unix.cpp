@@ -6,13 +6,12 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -80,41 +79,35 @@ struct Descriptor {
     int release() { return std::exchange(fd, -1); }
 };
 
-// The names createTemporary gives: the prefix and a 32-bit number in base 36.
-bool isTemporaryName(const char* name)
-{
-    const QByteArray text(name);
-    if (!text.startsWith(kTemporaryPrefix))
-        return false;
-    const QByteArray tail = text.mid(kTemporaryPrefix.size());
-    return !tail.isEmpty() && tail.size() <= 7
-        && std::all_of(tail.begin(), tail.end(), [](char c) {
-               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
-           });
-}
-
-// Creates a new, empty temporary file in the directory, read and write for
-// all as narrowed by the umask, as for any new file; never opens one that
-// exists, so nothing planted there is followed or written into.
-int createTemporary(int directory, QByteArray& name)
+// Creates a new, empty temporary file in the directory and returns it
+// locked, so that another copy's removeLeftovers keeps it. It never opens a
+// file that exists, so nothing planted there is followed or written into.
+// A file is only seen by others once it has a name, and another copy may take
+// its lock in the instant before this one does; the file is then gone or
+// about to go, and another name is tried. The mode, narrowed by the umask as
+// for any new file, is the file's final one.
+int createTemporary(int directory, QByteArray& name, mode_t mode)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = temporaryName();
-        const int fd = retried([&] {
-            return ::openat(directory, name.constData(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        });
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
+        Descriptor file{retried([&] {
+            return ::openat(directory, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        })};
+        if (file.fd < 0 && errno != EEXIST)
+            return -1;
+        struct stat status {};
+        if (file.fd >= 0 && retried([&] { return ::flock(file.fd, LOCK_EX | LOCK_NB); }) == 0
+            && ::fstat(file.fd, &status) == 0 && status.st_nlink > 0)
+            return file.release();
     }
     errno = EEXIST;
     return -1;
 }
 
-// A Save killed halfway leaves its temporary file behind. Removes those that
-// are plainly ours and abandoned: regular files, named as createTemporary
-// names them, of this user, untouched for a minute, so that a Save running
-// at this moment in another copy of the program keeps its own.
+// A Save killed halfway leaves its temporary file behind; a running Save
+// holds a lock on its own. Removes the files that are plainly ours and
+// abandoned: named as createTemporary names them, regular files of this
+// user, and no longer locked by anyone.
 void removeLeftovers(int directory)
 {
     const int listing = retried([directory] {
@@ -127,12 +120,20 @@ void removeLeftovers(int directory)
         ::close(listing);
         return;
     }
-    const time_t abandoned = ::time(nullptr) - 60;
     while (const dirent* entry = ::readdir(entries)) {
-        struct stat status {};
-        if (isTemporaryName(entry->d_name)
-            && ::fstatat(directory, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0
-            && S_ISREG(status.st_mode) && status.st_uid == ::geteuid() && status.st_mtime < abandoned)
+        if (!isTemporaryName(entry->d_name))
+            continue;
+        const Descriptor leftover{retried([&] {
+            return ::openat(directory, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        })};
+        struct stat held {};
+        struct stat named {};
+        // The lock is taken before the name is checked again, so the file
+        // removed is the one no Save holds.
+        if (leftover.fd >= 0 && ::flock(leftover.fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(leftover.fd, &held) == 0
+            && S_ISREG(held.st_mode) && held.st_uid == ::geteuid()
+            && ::fstatat(directory, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0
+            && named.st_dev == held.st_dev && named.st_ino == held.st_ino)
             ::unlinkat(directory, entry->d_name, 0);
     }
     ::closedir(entries);
@@ -180,24 +181,25 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes)
     if (::fstatat(directory.fd, fileName.constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
         if (!S_ISREG(existing.st_mode))
             return notARegularFile(kindOf(existing.st_mode));
+        // Read-only for whoever saves; root may write anything, as ever.
+        if (::faccessat(directory.fd, fileName.constData(), W_OK, AT_EACCESS) != 0 && errno == EACCES)
+            return readOnly();
         replacing = true;
     } else if (errno != ENOENT) {
         return failed(systemReason(errno));
     }
 
+    // The new file is never more open than the one it replaces, nor than any
+    // new file; it is created so, with no later step that could fail, and
+    // never carries setuid, setgid, sticky or execute bits.
     QByteArray temporaryName;
-    Descriptor file{createTemporary(directory.fd, temporaryName)};
+    Descriptor file{createTemporary(directory.fd, temporaryName, replacing ? existing.st_mode & 0666 : 0666)};
     if (file.fd < 0)
         return failed(systemReason(errno));
     const auto discard = [&](const QString& reason) {
         ::unlinkat(directory.fd, temporaryName.constData(), 0);
         return failed(reason);
     };
-    // The user's own file keeps its permissions. Someone else's file in a
-    // shared folder is no model: its replacement is the saver's new file,
-    // and never inherits setuid, setgid or sticky bits.
-    if (replacing && existing.st_uid == ::geteuid())
-        ::fchmod(file.fd, existing.st_mode & 0777);
 
     const QString failure = writeAll(file.fd, bytes);
     if (!failure.isEmpty())
@@ -205,6 +207,11 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes)
     // Errors that only show once the data reaches the disk (a full quota on
     // NFS, a failing disk) show here, while the old file is still whole.
     if (syncData(file.fd) != 0)
+        return discard(systemReason(errno));
+    // The lock lasts as long as any descriptor of the file: this copy keeps
+    // it until the rename, past the close whose result is checked.
+    const Descriptor lock{retried([&] { return ::fcntl(file.fd, F_DUPFD_CLOEXEC, 0); })};
+    if (lock.fd < 0)
         return discard(systemReason(errno));
     if (closeOnce(file.release()) != 0)
         return discard(systemReason(errno));

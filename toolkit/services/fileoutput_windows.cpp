@@ -7,16 +7,18 @@
 
 #include <qt_windows.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace toolkit {
 
 namespace {
 
-QString systemReason()
+QString systemReason(DWORD error = ::GetLastError())
 {
-    return qt_error_string(int(::GetLastError()));
+    return qt_error_string(int(error));
 }
 
 std::wstring native(const QString& path)
@@ -34,18 +36,62 @@ struct Handle {
     }
 };
 
-// Creates a new, empty temporary file beside the target; never opens one
-// that exists.
+// A Save killed halfway leaves its temporary file behind. A running Save
+// holds its own open and shares nothing, so Windows refuses to delete that
+// one: the attempt itself tells an abandoned file from a live one.
+void removeLeftovers(const QString& directory)
+{
+    const QStringList names = QDir(directory).entryList({QString::fromLatin1(kTemporaryPrefix) + u'*'},
+                                                        QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QString& name : names) {
+        if (isTemporaryName(name.toLatin1()))
+            ::DeleteFileW(native(directory + u'/' + name).c_str());
+    }
+}
+
+// Creates a new, empty temporary file beside the target, open to no one
+// else from its first instant; never opens one that exists.
 HANDLE createTemporary(const QString& directory, std::wstring& name)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = native(directory + u'/' + QString::fromLatin1(temporaryName()));
-        const HANDLE file = ::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        const HANDLE file = ::CreateFileW(name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                                           FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS)
             return file;
     }
     return INVALID_HANDLE_VALUE;
+}
+
+// Renames the open file over the target, so that it is held to the last.
+bool replaceTarget(HANDLE file, const std::wstring& target)
+{
+    // The structure ends in the name; its own size has room for the NUL.
+    std::vector<char> buffer(sizeof(FILE_RENAME_INFO) + target.size() * sizeof(wchar_t));
+    auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    rename->ReplaceIfExists = TRUE;
+    rename->FileNameLength = DWORD(target.size() * sizeof(wchar_t));
+    std::copy(target.begin(), target.end(), rename->FileName);
+    return ::SetFileInformationByHandle(file, FileRenameInfo, rename, DWORD(buffer.size()));
+}
+
+// Windows refuses to replace a file that another program holds open without
+// sharing the right to delete it, and calls it "Access denied"; opening the
+// file for deletion tells that case apart.
+QString whyNotReplaced(const std::wstring& target)
+{
+    DWORD error = ::GetLastError();
+    if (error == ERROR_ACCESS_DENIED) {
+        const HANDLE probe = ::CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                           nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        if (probe != INVALID_HANDLE_VALUE)
+            ::CloseHandle(probe);
+        else if (::GetLastError() == ERROR_SHARING_VIOLATION)
+            error = ERROR_SHARING_VIOLATION;
+    }
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
+        return QStringLiteral("The file is in use by another program; it was left as it is.");
+    return systemReason(error);
 }
 
 } // namespace
@@ -59,6 +105,8 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes)
 {
     if (QDir::isRelativePath(path))
         return notAbsolute(path);
+    const QString directory = QFileInfo(path).absolutePath();
+    removeLeftovers(directory);
     const std::wstring target = native(path);
     const DWORD attributes = ::GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) {
@@ -69,36 +117,37 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes)
             return notARegularFile(QStringLiteral("directory"));
         if (attributes & FILE_ATTRIBUTE_DEVICE)
             return notARegularFile(QStringLiteral("device"));
+        if (attributes & FILE_ATTRIBUTE_READONLY)
+            return readOnly();
     }
 
     std::wstring temporary;
-    Handle file{createTemporary(QFileInfo(path).absolutePath(), temporary)};
+    Handle file{createTemporary(directory, temporary)};
     if (file.handle == INVALID_HANDLE_VALUE)
         return failed(systemReason());
-    const auto discard = [&] {
-        const WriteResult result = failed(systemReason());
-        if (file.handle != INVALID_HANDLE_VALUE)
-            ::CloseHandle(std::exchange(file.handle, INVALID_HANDLE_VALUE));
+    const auto discard = [&](const QString& reason) {
+        ::CloseHandle(std::exchange(file.handle, INVALID_HANDLE_VALUE));
         ::DeleteFileW(temporary.c_str());
-        return result;
+        return failed(reason);
     };
 
     for (qsizetype written = 0; written < bytes.size();) {
         DWORD count = 0;
         if (!::WriteFile(file.handle, bytes.constData() + written, DWORD(bytes.size() - written), &count, nullptr)
             || count == 0)
-            return discard();
+            return discard(systemReason());
         written += count;
     }
     // Errors that only show once the data reaches the disk show here, while
     // the old file is still whole.
     if (!::FlushFileBuffers(file.handle))
-        return discard();
-    if (!::CloseHandle(std::exchange(file.handle, INVALID_HANDLE_VALUE)))
-        return discard();
-    // Write-through: the call returns once the rename itself is on the disk.
-    if (!::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return discard();
+        return discard(systemReason());
+    if (!replaceTarget(file.handle, target))
+        return discard(whyNotReplaced(target));
+    // From here the new file stands in place of the old one; flushing it
+    // again writes the rename through to the disk.
+    if (!::FlushFileBuffers(file.handle))
+        return {QString(), systemReason()};
     return {};
 }
 

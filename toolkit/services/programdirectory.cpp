@@ -6,9 +6,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-#ifdef Q_OS_LINUX
+#ifdef Q_OS_UNIX
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <unistd.h>
 #endif
 
@@ -34,12 +35,55 @@ ProgramDirectory notText(const QString& what, const QString& directory)
 // An existing absolute directory, as Qt would name it, or the problem with it.
 ProgramDirectory checked(const QString& what, const QString& directory)
 {
-    if (directory.isEmpty() || QDir::isRelativePath(directory))
-        return unknown(QStringLiteral("The system did not say where the program lies."));
-    if (!QFileInfo(directory).isDir())
-        return unknown(QStringLiteral("The %1 %2 no longer exists.")
-                           .arg(what, QDir::toNativeSeparators(directory)));
+    const QFileInfo found(directory);
+    if (!found.isDir())
+        return unknown(QStringLiteral("The %1 %2 %3.")
+                           .arg(what, QDir::toNativeSeparators(directory),
+                                found.exists() ? QStringLiteral("is not a folder") : QStringLiteral("no longer exists")));
     return {QDir::cleanPath(directory), QString()};
+}
+
+// The program's directory as the system named it.
+ProgramDirectory programs(const QString& directory)
+{
+    if (QDir::isRelativePath(directory))
+        return unknown(QStringLiteral("The system did not say where the program lies."));
+    return checked(kProgramsDirectory, directory);
+}
+
+#ifdef Q_OS_UNIX
+// Whether an entry of `parent` reads as `name` but does not go back to the
+// same bytes: its bytes were not valid text, and Qt put U+FFFD in their place.
+bool readsAsALostName(const QString& parent, const QString& name)
+{
+    DIR* entries = ::opendir(QFile::encodeName(parent).constData());
+    if (!entries)
+        return false;
+    bool found = false;
+    while (const dirent* entry = ::readdir(entries))
+        found = found || (QFile::decodeName(entry->d_name) == name && QFile::encodeName(name) != entry->d_name);
+    ::closedir(entries);
+    return found;
+}
+#endif
+
+// A chosen name with U+FFFD in it may be a real one, or one whose bytes were
+// not valid text; that one would lead to a look-alike folder or none. Where
+// the folder might be such a one, it is refused.
+bool lostInDecoding(const QString& folder)
+{
+#ifdef Q_OS_UNIX
+    QString parent = QStringLiteral("/");
+    for (const QString& part : folder.split(u'/', Qt::SkipEmptyParts)) {
+        if (part.contains(QChar::ReplacementCharacter) && readsAsALostName(parent, part))
+            return true;
+        parent += part + u'/';
+    }
+#else
+    // Elsewhere a name is text already.
+    Q_UNUSED(folder);
+#endif
+    return false;
 }
 
 } // namespace
@@ -49,12 +93,15 @@ ProgramDirectory ProgramDirectory::of(const QByteArray& programFile)
     const QString name = QFile::decodeName(programFile);
     if (QFile::encodeName(name) != programFile)
         return notText(kProgramsDirectory, QFileInfo(name).path());
-    return checked(kProgramsDirectory, QFileInfo(name).path());
+    return programs(QFileInfo(name).path());
 }
 
 ProgramDirectory ProgramDirectory::chosen(const QString& folder)
 {
-    if (folder.contains(QChar::ReplacementCharacter))
+    if (QDir::isRelativePath(folder))
+        return unknown(QStringLiteral("The chosen folder %1 is not an absolute path.")
+                           .arg(QDir::toNativeSeparators(folder)));
+    if (lostInDecoding(folder))
         return notText(kChosenFolder, folder);
     return checked(kChosenFolder, folder);
 }
@@ -82,7 +129,7 @@ ProgramDirectory ProgramDirectory::current()
     if (directory.endsWith(QStringLiteral(".app/Contents/MacOS")))
         directory = QDir::cleanPath(directory + QStringLiteral("/../../.."));
 #endif
-    return checked(kProgramsDirectory, directory);
+    return programs(directory);
 #endif
 }
 

@@ -26,7 +26,7 @@ struct ProgramDirectory {
     // A folder the user chose, held to the same standard. Its name arrives
     // as text already: where the system's bytes were not valid text, the
     // conversion put U+FFFD in their place, and that name would lead to
-    // another folder or none.
+    // another folder or none. A name that truly holds U+FFFD is a name.
     static ProgramDirectory chosen(const QString& folder);
 };
 

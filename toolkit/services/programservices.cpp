@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace toolkit {
 
@@ -41,9 +42,16 @@ bool ProgramServices::warnOfferingFolder(const QString& title, const QString& te
     return box.clickedButton() == choose;
 }
 
-QString ProgramServices::chooseFolder(const QString& title)
+QString ProgramServices::chooseFolder(const QString& title, const QString& startIn)
 {
-    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title);
+    // Not the working directory, nor the program's, which has just failed.
+#ifdef Q_OS_WIN
+    const auto usual = QStandardPaths::DocumentsLocation;
+#else
+    const auto usual = QStandardPaths::HomeLocation;
+#endif
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title,
+                                             startIn.isEmpty() ? QStandardPaths::writableLocation(usual) : startIn);
 }
 
 void ProgramServices::end()

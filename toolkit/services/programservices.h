@@ -29,8 +29,10 @@ public:
     // A modal warning with OK, the default, and "&Choose Folder…"; true when
     // the user asks to choose a folder.
     virtual bool warnOfferingFolder(const QString& title, const QString& text);
-    // A modal folder chooser; an empty text when the user cancels.
-    virtual QString chooseFolder(const QString& title);
+    // A modal folder chooser that opens in `startIn`, or where that is empty,
+    // in the user's home folder (Documents on Windows); an empty text when
+    // the user cancels.
+    virtual QString chooseFolder(const QString& title, const QString& startIn);
     // Ends the program once the current event has been handled.
     virtual void end();
 };

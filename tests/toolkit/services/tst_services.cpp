@@ -6,6 +6,7 @@
 
 #include <QtTest>
 
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include "failingcalls.h"
 #include "filesizelimit.h"
 
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -28,7 +30,7 @@ const QByteArray kContent = "#FFFFFF ; background\r\n\xA9\r\n";
 
 #ifdef Q_OS_LINUX
 
-enum Fault { SizeLimit, ReadOnlyFolder, OpenDirectory, CreateFile, DataSync, CloseTemporary, Rename, DirectorySync };
+enum Fault { SizeLimit, ReadOnlyFolder, ReadOnlyFile, OpenDirectory, CreateFile, DataSync, CloseTemporary, Rename, DirectorySync };
 
 const int kNobody = 65534;
 
@@ -44,19 +46,12 @@ FailingCalls::Fault& faultOf(int fault)
     }
 }
 
-// Sets a name's modification time `seconds` ago, links included.
-void makeOld(const QString& path, int seconds)
-{
-    const timespec times[2] = {{time(nullptr) - seconds, 0}, {time(nullptr) - seconds, 0}};
-    QCOMPARE(utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW), 0);
-}
+#endif
 
 QStringList entries(const QTemporaryDir& dir)
 {
     return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
-
-#endif
 
 } // namespace
 
@@ -71,11 +66,11 @@ private Q_SLOTS:
     void failedWriteKeepsTheOldFile();
     void replacedFileKeepsOnlyItsOwnersPermissions_data();
     void replacedFileKeepsOnlyItsOwnersPermissions();
-    void leftoversOfAnInterruptedSaveAreRemoved_data();
-    void leftoversOfAnInterruptedSaveAreRemoved();
     void onlyARegularFileIsReplaced_data();
     void onlyARegularFileIsReplaced();
 #endif
+    void leftoversOfAnInterruptedSaveAreRemoved_data();
+    void leftoversOfAnInterruptedSaveAreRemoved();
     void failedWriteIntoMissingOrBlockedPath();
     void programDirectory_data();
     void programDirectory();
@@ -112,6 +107,7 @@ void TestServices::failedWriteKeepsTheOldFile_data()
     // the program lives on to say so.
     QTest::newRow("file-size limit") << int(SizeLimit) << 0 << 0 << "File too large" << "";
     QTest::newRow("read-only folder") << int(ReadOnlyFolder) << 0 << 0 << "Permission denied" << "";
+    QTest::newRow("read-only file") << int(ReadOnlyFile) << 0 << 0 << "The file is read-only; it was left as it is." << "";
     // Errors that show only when the data reaches the disk.
     QTest::newRow("flush fails") << int(DataSync) << EIO << -1 << "Input/output error" << "";
     QTest::newRow("close fails") << int(CloseTemporary) << EIO << 1 << "Input/output error" << "";
@@ -144,9 +140,10 @@ void TestServices::failedWriteKeepsTheOldFile()
     const QByteArray folder = QFile::encodeName(dir.path());
 
     toolkit::WriteResult result;
-    if (fault == ReadOnlyFolder) {
+    if (fault == ReadOnlyFolder || fault == ReadOnlyFile) {
         // Root writes anywhere, so the write runs as nobody then.
-        QCOMPARE(chmod(folder.constData(), 0555), 0);
+        QCOMPARE(chmod(folder.constData(), fault == ReadOnlyFolder ? 0555 : 0777), 0);
+        QCOMPARE(chmod(QFile::encodeName(path).constData(), fault == ReadOnlyFolder ? 0666 : 0444), 0);
         const bool root = geteuid() == 0;
         if (root && seteuid(kNobody) != 0) {
             chmod(folder.constData(), 0700);
@@ -175,11 +172,14 @@ void TestServices::replacedFileKeepsOnlyItsOwnersPermissions_data()
     QTest::addColumn<bool>("othersFile");
     QTest::addColumn<int>("after");
 
-    // Under a umask of 022, as most desktops have it.
+    // Under a umask of 022, as most desktops have it: never more open than
+    // the file replaced, nor than a new file.
     QTest::newRow("new file") << -1 << false << 0644;
     QTest::newRow("own file, owner only") << 0600 << false << 0600;
-    QTest::newRow("own file with special bits") << 06777 << false << 0777;
+    QTest::newRow("own file with special bits") << 06777 << false << 0644;
     QTest::newRow("another user's file with special bits") << 06777 << true << 0644;
+    QTest::newRow("another user's private file") << 0600 << true << 0600;
+    QTest::newRow("read-only file, saved by root") << 0444 << false << 0444;
 }
 
 void TestServices::replacedFileKeepsOnlyItsOwnersPermissions()
@@ -196,6 +196,8 @@ void TestServices::replacedFileKeepsOnlyItsOwnersPermissions()
         if (othersFile && chown(path.constData(), kNobody, kNobody) != 0)
             QSKIP("giving a file to another user needs root");
         QCOMPARE(chmod(path.constData(), mode_t(before)), 0);
+        if (before == 0444 && geteuid() != 0)
+            QSKIP("only root may write a read-only file");
     }
     const mode_t mask = umask(022);
     const bool written = m_services.writeTextFile(name, kContent).written();
@@ -206,71 +208,6 @@ void TestServices::replacedFileKeepsOnlyItsOwnersPermissions()
     QCOMPARE(lstat(path.constData(), &status), 0);
     QCOMPARE(int(status.st_mode & 07777), after);
     QCOMPARE(status.st_uid, geteuid());
-}
-
-void TestServices::leftoversOfAnInterruptedSaveAreRemoved_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<int>("age");
-    QTest::addColumn<bool>("removed");
-
-    QTest::newRow("abandoned") << ".colors.tmp.k3x9q" << "file" << 120 << true;
-    QTest::newRow("longest name") << ".colors.tmp.1z141z3" << "file" << 120 << true;
-    // Another copy of the program may be saving into the folder right now.
-    QTest::newRow("written a moment ago") << ".colors.tmp.k3x9q" << "file" << 5 << false;
-    QTest::newRow("another user's") << ".colors.tmp.k3x9q" << "others" << 120 << false;
-    QTest::newRow("link by that name") << ".colors.tmp.k3x9q" << "link" << 120 << false;
-    QTest::newRow("folder by that name") << ".colors.tmp.k3x9q" << "folder" << 120 << false;
-    QTest::newRow("other tail") << ".colors.tmp.K3X9Q" << "file" << 120 << false;
-    QTest::newRow("longer tail") << ".colors.tmp.k3x9q.bak" << "file" << 120 << false;
-    QTest::newRow("no tail") << ".colors.tmp." << "file" << 120 << false;
-    QTest::newRow("not hidden") << "colors.tmp.k3x9q" << "file" << 120 << false;
-    // Linked in as the write creates its own: the write takes another name
-    // rather than write into someone else's file.
-    QTest::newRow("planted at the temporary name") << "" << "planted" << 120 << false;
-}
-
-void TestServices::leftoversOfAnInterruptedSaveAreRemoved()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, kind);
-    QFETCH(int, age);
-    QFETCH(bool, removed);
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("colors.DAT"));
-    QTemporaryDir elsewhere;
-    const QString outside = elsewhere.filePath(QStringLiteral("someone's"));
-    writeFile(outside, "someone else's file");
-    const QString leftover = dir.filePath(name);
-    if (kind == "file" || kind == "others")
-        writeFile(leftover, QByteArray(323, 'x'));
-    if (kind == "others" && chown(QFile::encodeName(leftover).constData(), kNobody, kNobody) != 0)
-        QSKIP("giving a file to another user needs root");
-    if (kind == "link")
-        QVERIFY(QFile::link(outside, leftover));
-    if (kind == "folder")
-        QVERIFY(QDir().mkdir(leftover));
-    if (kind == "planted") {
-        // The folder of the write, so that a hard link can reach it.
-        const QString victim = dir.filePath(QStringLiteral("victim"));
-        writeFile(victim, "someone else's file");
-        FailingCalls::plantedAtTemporary = QFile::encodeName(victim);
-        QVERIFY(m_services.writeTextFile(path, kContent).written());
-        FailingCalls::disarm();
-        QCOMPARE(readAll(victim), QByteArray("someone else's file"));
-        QCOMPARE(readAll(path), kContent);
-        QCOMPARE(entries(dir).size(), 3); // colors.DAT, the victim and its planted link
-        return;
-    }
-    makeOld(leftover, age);
-
-    QVERIFY(m_services.writeTextFile(path, kContent).written());
-    QCOMPARE(readAll(path), kContent);
-    QCOMPARE(QFileInfo::exists(leftover) || QFileInfo(leftover).isSymLink(), !removed);
-    QCOMPARE(entries(dir).size(), removed ? 1 : 2);
-    QCOMPARE(readAll(outside), QByteArray("someone else's file"));
 }
 
 void TestServices::onlyARegularFileIsReplaced_data()
@@ -324,6 +261,79 @@ void TestServices::onlyARegularFileIsReplaced()
 
 #endif
 
+void TestServices::leftoversOfAnInterruptedSaveAreRemoved_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("removed");
+
+    // However new: no clock tells a live Save from a dead one.
+    QTest::newRow("abandoned") << ".colors.tmp.k3x9q" << "file" << true;
+    QTest::newRow("longest name") << ".colors.tmp.1z141z3" << "file" << true;
+    // Another copy of the program is saving into the folder right now.
+    QTest::newRow("held by a running Save") << ".colors.tmp.k3x9q" << "held" << false;
+    QTest::newRow("folder by that name") << ".colors.tmp.k3x9q" << "folder" << false;
+    QTest::newRow("other tail") << ".colors.tmp.K3X9Q" << "file" << false;
+    QTest::newRow("longer tail") << ".colors.tmp.k3x9q.bak" << "file" << false;
+    QTest::newRow("no tail") << ".colors.tmp." << "file" << false;
+    QTest::newRow("not hidden") << "colors.tmp.k3x9q" << "file" << false;
+#ifdef Q_OS_LINUX
+    QTest::newRow("another user's") << ".colors.tmp.k3x9q" << "others" << false;
+    QTest::newRow("link by that name") << ".colors.tmp.k3x9q" << "link" << false;
+    // Linked in as the write creates its own: the write takes another name
+    // rather than write into someone else's file.
+    QTest::newRow("planted at the temporary name") << "" << "planted" << false;
+#endif
+}
+
+void TestServices::leftoversOfAnInterruptedSaveAreRemoved()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(bool, removed);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("colors.DAT"));
+    QTemporaryDir elsewhere;
+    const QString outside = elsewhere.filePath(QStringLiteral("someone's"));
+    writeFile(outside, "someone else's file");
+    const QString leftover = dir.filePath(name);
+    if (kind != "folder" && kind != "planted")
+        writeFile(leftover, QByteArray(323, 'x'));
+    // Held as a running Save holds its file: open, and on Unix locked.
+    QFile held(leftover);
+    if (kind == "held")
+        QVERIFY(held.open(QIODevice::ReadOnly));
+#ifdef Q_OS_LINUX
+    if (kind == "held")
+        QCOMPARE(flock(held.handle(), LOCK_EX), 0);
+    if (kind == "others" && chown(QFile::encodeName(leftover).constData(), kNobody, kNobody) != 0)
+        QSKIP("giving a file to another user needs root");
+    if (kind == "link")
+        QVERIFY(QFile::remove(leftover) && QFile::link(outside, leftover));
+    if (kind == "planted") {
+        // The folder of the write, so that a hard link can reach it.
+        const QString victim = dir.filePath(QStringLiteral("victim"));
+        writeFile(victim, "someone else's file");
+        FailingCalls::plantedAtTemporary = QFile::encodeName(victim);
+        QVERIFY(m_services.writeTextFile(path, kContent).written());
+        FailingCalls::disarm();
+        QCOMPARE(readAll(victim), QByteArray("someone else's file"));
+        QCOMPARE(readAll(path), kContent);
+        QCOMPARE(entries(dir).size(), 3); // colors.DAT, the victim and its planted link
+        return;
+    }
+#endif
+    if (kind == "folder")
+        QVERIFY(QDir().mkdir(leftover));
+
+    QVERIFY(m_services.writeTextFile(path, kContent).written());
+    QCOMPARE(readAll(path), kContent);
+    QCOMPARE(QFileInfo::exists(leftover) || QFileInfo(leftover).isSymLink(), !removed);
+    QCOMPARE(entries(dir).size(), removed ? 1 : 2);
+    QCOMPARE(readAll(outside), QByteArray("someone else's file"));
+}
+
 void TestServices::failedWriteIntoMissingOrBlockedPath()
 {
     QTemporaryDir dir;
@@ -350,6 +360,24 @@ void TestServices::failedWriteIntoMissingOrBlockedPath()
     QCOMPARE(readAll(blocked + QStringLiteral("/inside")), QByteArray("kept"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"colors.DAT"});
+
+#ifdef Q_OS_WIN
+    // A file another program holds open without sharing its deletion, and
+    // one with the read-only attribute, are left whole, each with its reason.
+    QTemporaryDir windows;
+    const QString kept = windows.filePath(QStringLiteral("colors.DAT"));
+    writeFile(kept, "old");
+    QFile other(kept);
+    QVERIFY(other.open(QIODevice::ReadOnly));
+    QCOMPARE(m_services.writeTextFile(kept, "x").failure,
+             QStringLiteral("The file is in use by another program; it was left as it is."));
+    other.close();
+    QVERIFY(QFile::setPermissions(kept, QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup | QFile::ReadOther));
+    QCOMPARE(m_services.writeTextFile(kept, "x").failure, QStringLiteral("The file is read-only; it was left as it is."));
+    QVERIFY(!QFileInfo(kept).isWritable());
+    QCOMPARE(readAll(kept), QByteArray("old"));
+    QCOMPARE(entries(windows), QStringList{"colors.DAT"});
+#endif
 }
 
 void TestServices::programDirectory_data()
@@ -484,6 +512,25 @@ void TestServices::realMessageBoxes()
     });
     QVERIFY(!services.warnOfferingFolder(QStringLiteral("Veskoro Designer"), QStringLiteral("not saved")));
     QVERIFY(escaped);
+
+    // The folder chooser opens in the user's home folder (Documents on
+    // Windows), not in the working directory, unless told where.
+    QTemporaryDir chosen;
+    for (const QString& startIn : {QString(), chosen.path()}) {
+        QString opened;
+        QTimer::singleShot(0, [&opened] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            opened = dialog->directory().absolutePath();
+            dialog->reject();
+        });
+        QCOMPARE(services.chooseFolder(QStringLiteral("Save colors.DAT to"), startIn), QString());
+#ifdef Q_OS_WIN
+        QCOMPARE(opened, startIn.isEmpty() ? QDir::homePath() + QStringLiteral("/Documents") : startIn);
+#else
+        QCOMPARE(opened, startIn.isEmpty() ? QDir::homePath() : startIn);
+#endif
+    }
 
     // Exit ends the program as a success.
     QTimer::singleShot(0, [&services] { services.end(); });
