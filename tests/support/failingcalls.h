@@ -12,6 +12,8 @@
 
 #include <cerrno>
 #include <cstdarg>
+#include <functional>
+#include <utility>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -43,11 +45,15 @@ inline Fault directorySync;  // fsync of a folder
 // A file linked in at the temporary name as the Save creates it, as another
 // user could plant one; empty: nothing is planted.
 inline QByteArray plantedAtTemporary;
+// Runs once just before the next rename, as another copy of the program
+// saving meanwhile would.
+inline std::function<void()> beforeRename;
 
 inline void disarm()
 {
     openDirectory = createFile = dataSync = closeTemporary = rename = directorySync = Fault();
     plantedAtTemporary.clear();
+    beforeRename = nullptr;
 }
 
 inline bool isTemporary(int fd)
@@ -108,6 +114,8 @@ extern "C" int close(int fd)
 
 extern "C" int renameat(int from, const char* oldName, int to, const char* newName) noexcept
 {
+    if (FailingCalls::beforeRename)
+        std::exchange(FailingCalls::beforeRename, nullptr)();
     if (FailingCalls::rename.strikes())
         return -1;
     return int(syscall(SYS_renameat2, from, oldName, to, newName, 0));

@@ -283,6 +283,8 @@ void TestServices::leftoversOfAnInterruptedSaveAreRemoved_data()
     // Linked in as the write creates its own: the write takes another name
     // rather than write into someone else's file.
     QTest::newRow("planted at the temporary name") << "" << "planted" << false;
+    // Another copy saves while this Save's file waits for its rename.
+    QTest::newRow("saved meanwhile") << "" << "meanwhile" << false;
 #endif
 }
 
@@ -298,7 +300,7 @@ void TestServices::leftoversOfAnInterruptedSaveAreRemoved()
     const QString outside = elsewhere.filePath(QStringLiteral("someone's"));
     writeFile(outside, "someone else's file");
     const QString leftover = dir.filePath(name);
-    if (kind != "folder" && kind != "planted")
+    if (kind == "file" || kind == "held" || kind == "others" || kind == "link")
         writeFile(leftover, QByteArray(323, 'x'));
     // Held as a running Save holds its file: open, and on Unix locked.
     QFile held(leftover);
@@ -321,6 +323,13 @@ void TestServices::leftoversOfAnInterruptedSaveAreRemoved()
         QCOMPARE(readAll(victim), QByteArray("someone else's file"));
         QCOMPARE(readAll(path), kContent);
         QCOMPARE(entries(dir).size(), 3); // colors.DAT, the victim and its planted link
+        return;
+    }
+    if (kind == "meanwhile") {
+        FailingCalls::beforeRename = [&] { QVERIFY(m_services.writeTextFile(path, "theirs").written()); };
+        QCOMPARE(m_services.writeTextFile(path, kContent).failure, QString());
+        QCOMPARE(readAll(path), kContent);
+        QCOMPARE(entries(dir), QStringList{"colors.DAT"});
         return;
     }
 #endif
