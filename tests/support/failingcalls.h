@@ -15,6 +15,7 @@
 #include <functional>
 #include <utility>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -45,15 +46,16 @@ inline Fault directorySync;  // fsync of a folder
 // A file linked in at the temporary name as the Save creates it, as another
 // user could plant one; empty: nothing is planted.
 inline QByteArray plantedAtTemporary;
-// Runs once just before the next rename, as another copy of the program
-// saving meanwhile would.
+// Each runs once just before the next lock or rename, as another copy of the
+// program saving meanwhile would.
+inline std::function<void()> beforeLock;
 inline std::function<void()> beforeRename;
 
 inline void disarm()
 {
     openDirectory = createFile = dataSync = closeTemporary = rename = directorySync = Fault();
     plantedAtTemporary.clear();
-    beforeRename = nullptr;
+    beforeLock = beforeRename = nullptr;
 }
 
 inline bool isTemporary(int fd)
@@ -119,4 +121,11 @@ extern "C" int renameat(int from, const char* oldName, int to, const char* newNa
     if (FailingCalls::rename.strikes())
         return -1;
     return int(syscall(SYS_renameat2, from, oldName, to, newName, 0));
+}
+
+extern "C" int flock(int fd, int operation) noexcept
+{
+    if (FailingCalls::beforeLock)
+        std::exchange(FailingCalls::beforeLock, nullptr)();
+    return int(syscall(SYS_flock, fd, operation));
 }

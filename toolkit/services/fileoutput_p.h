@@ -26,8 +26,7 @@ inline WriteResult notARegularFile(const QString& kind)
     return failed(QStringLiteral("A %1 stands there, not a regular file; it was left as it is.").arg(kind));
 }
 
-// The file is there to be kept as it is, as the original tool, which opened
-// it for output, left it.
+// Making a file read-only is how a user keeps it from being written over.
 inline WriteResult readOnly()
 {
     return failed(QStringLiteral("The file is read-only; it was left as it is."));

@@ -283,8 +283,10 @@ void TestServices::leftoversOfAnInterruptedSaveAreRemoved_data()
     // Linked in as the write creates its own: the write takes another name
     // rather than write into someone else's file.
     QTest::newRow("planted at the temporary name") << "" << "planted" << false;
-    // Another copy saves while this Save's file waits for its rename.
-    QTest::newRow("saved meanwhile") << "" << "meanwhile" << false;
+    // Another copy saves while this Save's file is still unlocked, and while
+    // it waits for its rename.
+    QTest::newRow("saved meanwhile, before the lock") << "" << "meanwhile" << false;
+    QTest::newRow("saved meanwhile, before the rename") << "" << "meanwhile" << false;
 #endif
 }
 
@@ -326,7 +328,8 @@ void TestServices::leftoversOfAnInterruptedSaveAreRemoved()
         return;
     }
     if (kind == "meanwhile") {
-        FailingCalls::beforeRename = [&] { QVERIFY(m_services.writeTextFile(path, "theirs").written()); };
+        (QByteArray(QTest::currentDataTag()).endsWith("lock") ? FailingCalls::beforeLock : FailingCalls::beforeRename) =
+            [&] { QVERIFY(m_services.writeTextFile(path, "theirs").written()); };
         QCOMPARE(m_services.writeTextFile(path, kContent).failure, QString());
         QCOMPARE(readAll(path), kContent);
         QCOMPARE(entries(dir), QStringList{"colors.DAT"});
