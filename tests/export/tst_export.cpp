@@ -237,17 +237,24 @@ void TestExport::aChosenFolderKeepsTheWork()
 #ifdef Q_OS_LINUX
     // Only where a name is bytes: beside a folder whose name is not valid
     // text, and which Qt reads as that same name, the chosen one may be
-    // either, so it is refused.
+    // either, so it is refused; so is the other, once it stands alone.
     SaveCommand another;
     const QByteArray odd = QFile::encodeName(parent.path()) + "/caf\xe9";
     QCOMPARE(::mkdir(odd.constData(), 0755), 0);
-    services.messages.clear();
-    services.folderToChoose = QFile::decodeName(odd);
-    QVERIFY(!another.run(Declarations(), services));
-    QCOMPARE(services.messages.size(), 2);
-    QCOMPARE(services.messages[1].text,
-             QStringLiteral("The colour scheme was not saved.\n\nThe name of the chosen folder is not valid "
-                            "text (%1), so no file can be written there safely.").arg(lookAlike));
+    const QString lostReasons[] = {
+        QStringLiteral("Two folders in %1 show the same name as the chosen folder caf\ufffd, so no file can be "
+                       "written there safely.").arg(parent.path()),
+        QStringLiteral("The name of the chosen folder is not valid text (%1), so no file can be written there safely.")
+            .arg(lookAlike),
+    };
+    for (const QString& reason : lostReasons) {
+        services.messages.clear();
+        services.folderToChoose = QFile::decodeName(odd);
+        QVERIFY(!another.run(Declarations(), services));
+        QCOMPARE(services.messages.size(), 2);
+        QCOMPARE(services.messages[1].text, QStringLiteral("The colour scheme was not saved.\n\n") + reason);
+        QVERIFY(QDir(lookAlike).removeRecursively());
+    }
     QVERIFY(access(odd + "/colors.DAT", F_OK) != 0);
     QCOMPARE(::rmdir(odd.constData()), 0); // Qt would look for it under its look-alike name
 #endif

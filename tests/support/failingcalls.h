@@ -43,6 +43,7 @@ inline Fault dataSync;       // fdatasync, or fsync of a file
 inline Fault closeTemporary; // closing a Save's temporary file; it is closed all the same
 inline Fault rename;
 inline Fault directorySync;  // fsync of a folder
+inline Fault lock;           // flock, as a file system without locks refuses it
 // A file linked in at the temporary name as the Save creates it, as another
 // user could plant one; empty: nothing is planted.
 inline QByteArray plantedAtTemporary;
@@ -53,7 +54,7 @@ inline std::function<void()> beforeRename;
 
 inline void disarm()
 {
-    openDirectory = createFile = dataSync = closeTemporary = rename = directorySync = Fault();
+    openDirectory = createFile = dataSync = closeTemporary = rename = directorySync = lock = Fault();
     plantedAtTemporary.clear();
     beforeLock = beforeRename = nullptr;
 }
@@ -127,5 +128,7 @@ extern "C" int flock(int fd, int operation) noexcept
 {
     if (FailingCalls::beforeLock)
         std::exchange(FailingCalls::beforeLock, nullptr)();
+    if (FailingCalls::lock.strikes())
+        return -1;
     return int(syscall(SYS_flock, fd, operation));
 }

@@ -69,21 +69,27 @@ bool readsAsALostName(const QString& parent, const QString& name)
 
 // A chosen name with U+FFFD in it may be a real one, or one whose bytes were
 // not valid text; that one would lead to a look-alike folder or none. Where
-// the folder might be such a one, it is refused.
-bool lostInDecoding(const QString& folder)
+// the folder might be such a one, it is refused, with the reason: the name
+// is not valid text, or, where a folder truly has that name too, the two
+// can't be told apart.
+QString lostInDecoding(const QString& folder)
 {
 #ifdef Q_OS_UNIX
     QString parent = QStringLiteral("/");
     for (const QString& part : folder.split(u'/', Qt::SkipEmptyParts)) {
         if (part.contains(QChar::ReplacementCharacter) && readsAsALostName(parent, part))
-            return true;
+            return QFileInfo::exists(parent + part)
+                ? QStringLiteral("Two folders in %1 show the same name as the chosen folder %2, "
+                                 "so no file can be written there safely.")
+                      .arg(QDir::toNativeSeparators(QDir::cleanPath(parent)), part)
+                : notText(kChosenFolder, folder).problem;
         parent += part + u'/';
     }
 #else
     // Elsewhere a name is text already.
     Q_UNUSED(folder);
 #endif
-    return false;
+    return QString();
 }
 
 } // namespace
@@ -101,8 +107,9 @@ ProgramDirectory ProgramDirectory::chosen(const QString& folder)
     if (QDir::isRelativePath(folder))
         return unknown(QStringLiteral("The chosen folder %1 is not an absolute path.")
                            .arg(QDir::toNativeSeparators(folder)));
-    if (lostInDecoding(folder))
-        return notText(kChosenFolder, folder);
+    const QString lost = lostInDecoding(folder);
+    if (!lost.isEmpty())
+        return unknown(lost);
     return checked(kChosenFolder, folder);
 }
 

@@ -18,8 +18,11 @@
 #include "failingcalls.h"
 #include "filesizelimit.h"
 
+#include <atomic>
+#include <chrono>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 #endif
@@ -30,7 +33,7 @@ const QByteArray kContent = "#FFFFFF ; background\r\n\xA9\r\n";
 
 #ifdef Q_OS_LINUX
 
-enum Fault { SizeLimit, ReadOnlyFolder, ReadOnlyFile, OpenDirectory, CreateFile, DataSync, CloseTemporary, Rename, DirectorySync };
+enum Fault { SizeLimit, ReadOnlyFolder, ReadOnlyFile, OpenDirectory, CreateFile, DataSync, CloseTemporary, Rename, DirectorySync, Lock };
 
 const int kNobody = 65534;
 
@@ -42,6 +45,7 @@ FailingCalls::Fault& faultOf(int fault)
     case DataSync: return FailingCalls::dataSync;
     case CloseTemporary: return FailingCalls::closeTemporary;
     case Rename: return FailingCalls::rename;
+    case Lock: return FailingCalls::lock;
     default: return FailingCalls::directorySync;
     }
 }
@@ -123,6 +127,10 @@ void TestServices::failedWriteKeepsTheOldFile_data()
     QTest::newRow("close interrupted") << int(CloseTemporary) << EINTR << 1 << "" << "";
     QTest::newRow("rename interrupted") << int(Rename) << EINTR << 2 << "" << "";
     QTest::newRow("directory flush interrupted") << int(DirectorySync) << EINTR << 2 << "" << "";
+    // File systems without locks: NFS with no lock manager answering, and others.
+    QTest::newRow("locks refused, ENOLCK") << int(Lock) << ENOLCK << -1 << "" << "";
+    QTest::newRow("locks refused, EOPNOTSUPP") << int(Lock) << EOPNOTSUPP << -1 << "" << "";
+    QTest::newRow("locks refused, EINVAL") << int(Lock) << EINVAL << -1 << "" << "";
 }
 
 void TestServices::failedWriteKeepsTheOldFile()
@@ -157,7 +165,9 @@ void TestServices::failedWriteKeepsTheOldFile()
         const FileSizeLimit diskFull(fault == SizeLimit ? 16 : RLIM_INFINITY);
         if (fault != SizeLimit)
             faultOf(fault) = {error, times};
-        result = m_services.writeTextFile(path, kContent);
+        // A lasting fault meets Save after Save.
+        for (int save = 0; save < (times < 0 ? 3 : 1); ++save)
+            result = m_services.writeTextFile(path, kContent);
         FailingCalls::disarm();
     }
     QCOMPARE(result.failure, failure);
@@ -180,6 +190,10 @@ void TestServices::replacedFileKeepsOnlyItsOwnersPermissions_data()
     QTest::newRow("another user's file with special bits") << 06777 << true << 0644;
     QTest::newRow("another user's private file") << 0600 << true << 0600;
     QTest::newRow("read-only file, saved by root") << 0444 << false << 0444;
+    // A folder that gives new files its own group: the file keeps its group
+    // where the saver may set it; where not, the folder's group gets nothing.
+    QTest::newRow("setgid folder of another group, saved by root") << 0640 << true << 0640;
+    QTest::newRow("setgid folder of another group, saved by the owner") << 0640 << true << 0600;
 }
 
 void TestServices::replacedFileKeepsOnlyItsOwnersPermissions()
@@ -191,23 +205,39 @@ void TestServices::replacedFileKeepsOnlyItsOwnersPermissions()
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("colors.DAT"));
     const QByteArray path = QFile::encodeName(name);
+    const QByteArray row = QTest::currentDataTag();
+    const bool setgidFolder = row.startsWith("setgid");
+    const bool byOwner = row.endsWith("by the owner");
+    const gid_t folderGroup = 4242, filesGroup = 4343;
     if (before >= 0) {
         writeFile(name, "planted");
-        if (othersFile && chown(path.constData(), kNobody, kNobody) != 0)
+        if (othersFile && chown(path.constData(), kNobody, setgidFolder ? filesGroup : kNobody) != 0)
             QSKIP("giving a file to another user needs root");
         QCOMPARE(chmod(path.constData(), mode_t(before)), 0);
         if (before == 0444 && geteuid() != 0)
             QSKIP("only root may write a read-only file");
     }
+    if (setgidFolder) {
+        const QByteArray folder = QFile::encodeName(dir.path());
+        QCOMPARE(chown(folder.constData(), uid_t(-1), folderGroup), 0);
+        QCOMPARE(chmod(folder.constData(), 02777), 0);
+    }
     const mode_t mask = umask(022);
+    if (byOwner)
+        QCOMPARE(seteuid(kNobody), 0);
     const bool written = m_services.writeTextFile(name, kContent).written();
+    const uid_t saver = geteuid();
+    if (byOwner)
+        QCOMPARE(seteuid(0), 0);
     umask(mask);
     QVERIFY(written);
     QCOMPARE(readAll(name), kContent);
     struct stat status {};
     QCOMPARE(lstat(path.constData(), &status), 0);
     QCOMPARE(int(status.st_mode & 07777), after);
-    QCOMPARE(status.st_uid, geteuid());
+    QCOMPARE(status.st_uid, saver);
+    if (setgidFolder)
+        QCOMPARE(status.st_gid, byOwner ? folderGroup : filesGroup);
 }
 
 void TestServices::onlyARegularFileIsReplaced_data()
@@ -287,6 +317,12 @@ void TestServices::leftoversOfAnInterruptedSaveAreRemoved_data()
     // it waits for its rename.
     QTest::newRow("saved meanwhile, before the lock") << "" << "meanwhile" << false;
     QTest::newRow("saved meanwhile, before the rename") << "" << "meanwhile" << false;
+    // Another machine, whose locks this one can't see, took the live file
+    // for a leftover: the Save starts again.
+    QTest::newRow("removed meanwhile, before the rename") << "" << "meanwhile" << false;
+    // Where locks are refused, nothing is proven abandoned.
+    QTest::newRow("locks refused") << ".colors.tmp.k3x9q" << "unlockable" << false;
+    QTest::newRow("someone's named pipe") << ".colors.tmp.k3x9q" << "pipe" << false;
 #endif
 }
 
@@ -302,7 +338,7 @@ void TestServices::leftoversOfAnInterruptedSaveAreRemoved()
     const QString outside = elsewhere.filePath(QStringLiteral("someone's"));
     writeFile(outside, "someone else's file");
     const QString leftover = dir.filePath(name);
-    if (kind == "file" || kind == "held" || kind == "others")
+    if (kind == "file" || kind == "held" || kind == "others" || kind == "unlockable")
         writeFile(leftover, QByteArray(323, 'x'));
     // Held as a running Save holds its file: open, and on Unix locked.
     QFile held(leftover);
@@ -328,18 +364,46 @@ void TestServices::leftoversOfAnInterruptedSaveAreRemoved()
         return;
     }
     if (kind == "meanwhile") {
-        (QByteArray(QTest::currentDataTag()).endsWith("lock") ? FailingCalls::beforeLock : FailingCalls::beforeRename) =
-            [&] { QVERIFY(m_services.writeTextFile(path, "theirs").written()); };
+        const QByteArray row = QTest::currentDataTag();
+        (row.endsWith("lock") ? FailingCalls::beforeLock : FailingCalls::beforeRename) = [&] {
+            if (!row.startsWith("removed"))
+                QVERIFY(m_services.writeTextFile(path, "theirs").written());
+            for (const QString& live : QDir(dir.path()).entryList({".colors.tmp.*"}, QDir::Files | QDir::Hidden))
+                QVERIFY(!row.startsWith("removed") || QFile::remove(dir.filePath(live)));
+        };
         QCOMPARE(m_services.writeTextFile(path, kContent).failure, QString());
         QCOMPARE(readAll(path), kContent);
         QCOMPARE(entries(dir), QStringList{"colors.DAT"});
         return;
+    }
+    if (kind == "unlockable")
+        FailingCalls::lock = {ENOLCK, -1};
+    // A Save that opened the pipe to wait for a writer would wait for good;
+    // a writer comes after a while instead, and the test fails.
+    std::atomic<bool> saved = false, waited = false;
+    std::thread writer;
+    if (kind == "pipe") {
+        QCOMPARE(mkfifo(QFile::encodeName(leftover).constData(), 0666), 0);
+        writer = std::thread([&] {
+            for (int tenths = 0; !saved; ++tenths) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                if (tenths >= 100 && !saved)
+                    waited = true, ::close(::open(QFile::encodeName(leftover).constData(), O_WRONLY | O_NONBLOCK));
+            }
+        });
     }
 #endif
     if (kind == "folder")
         QVERIFY(QDir().mkdir(leftover));
 
     QVERIFY(m_services.writeTextFile(path, kContent).written());
+#ifdef Q_OS_LINUX
+    FailingCalls::disarm();
+    saved = true;
+    if (writer.joinable())
+        writer.join();
+    QVERIFY(!waited);
+#endif
     QCOMPARE(readAll(path), kContent);
     QCOMPARE(QFileInfo::exists(leftover) || QFileInfo(leftover).isSymLink(), !removed);
     QCOMPARE(entries(dir).size(), removed ? 1 : 2);
