@@ -3,17 +3,20 @@
 #include "programservices.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
 
-// Where X11 or Wayland is the desktop, Qt started without either, or unable
-// to reach it, aborts with advice to reinstall the program, which misleads:
-// say what is missing, in one line, and end with status 1.
+// Where X11 or Wayland is the desktop, Qt started without either, unable to
+// reach it, or unable to load its platform plugin, aborts with advice to
+// reinstall the program, which misleads: say what is wrong, in a line or
+// two, and end with status 1.
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 bool platformNamed(int argc, char* argv[])
 {
@@ -40,7 +43,7 @@ QByteArray desktopNamed()
 }
 
 // Qt's own words while it looks for the desktop are held back: shown as
-// they came once a window can open, replaced by one line where none can.
+// they came once a window can open, replaced by a line or two where none can.
 QtMessageHandler g_qtHandler = nullptr;
 struct HeldBack {
     QtMsgType type;
@@ -49,13 +52,47 @@ struct HeldBack {
 };
 QList<HeldBack> g_heldBack;
 
-void reportUnreachableDesktop(QtMsgType type, const QMessageLogContext& context, const QString& text)
+// Whether Qt found its platform plugin but not the desktop it serves.
+bool desktopUnreachable()
+{
+    return std::any_of(g_heldBack.cbegin(), g_heldBack.cend(), [](const HeldBack& message) {
+        return message.text.startsWith(QLatin1String("could not connect to display"))
+            || message.text.startsWith(QLatin1String("Failed to create wl_display"));
+    });
+}
+
+// Where Qt looks for platform plugins, as far as it says.
+QByteArray pluginFolders()
+{
+    QStringList folders;
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM_PLUGIN_PATH"))
+        folders << qEnvironmentVariable("QT_QPA_PLATFORM_PLUGIN_PATH");
+    for (const QString& path : QCoreApplication::libraryPaths())
+        folders << QDir::toNativeSeparators(path + QLatin1String("/platforms"));
+    return folders.join(QLatin1String(", ")).toLocal8Bit();
+}
+
+void reportFailedStart(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type != QtFatalMsg) {
         g_heldBack.append({type, context.category, text});
         return;
     }
-    std::fprintf(stderr, "QV Designer could not reach the graphical desktop (%s).\n", desktopNamed().constData());
+    if (desktopUnreachable()) {
+        std::fprintf(stderr, "QV Designer could not reach the graphical desktop (%s).\n", desktopNamed().constData());
+        std::_Exit(1);
+    }
+    // A plugin that won't load, or a platform Qt has no plugin for: Qt's
+    // last word on it, without its advice to reinstall, and where it looked.
+    QString reason = text.section(u'\n', 0, 0);
+    for (const HeldBack& message : std::as_const(g_heldBack)) {
+        if (qstrcmp(message.category, "qt.qpa.plugin") == 0)
+            reason = message.text;
+    }
+    const QString available = text.section(QLatin1String("Available platform plugins are: "), 1).trimmed();
+    std::fprintf(stderr, "QV Designer could not start: %s\nPlatform plugins were looked for in %s%s\n",
+                 reason.toLocal8Bit().constData(), pluginFolders().constData(),
+                 available.isEmpty() ? "." : qPrintable(QLatin1String("; found: ") + available));
     std::_Exit(1);
 }
 #endif
@@ -70,8 +107,12 @@ int main(int argc, char* argv[])
         std::fputs("QV Designer needs a graphical desktop: neither DISPLAY nor WAYLAND_DISPLAY is set.\n", stderr);
         return 1;
     }
-    g_qtHandler = qInstallMessageHandler(reportUnreachableDesktop);
+    g_qtHandler = qInstallMessageHandler(reportFailedStart);
 #endif
+    // Docks and task switchers tie the window to its desktop entry by this
+    // name: the app_id on Wayland; on X11 the entry's StartupWMClass names
+    // the window's class.
+    QGuiApplication::setDesktopFileName(QStringLiteral("net.quellorveskoro.QVDesigner"));
     QApplication app(argc, argv);
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     qInstallMessageHandler(g_qtHandler);

@@ -27,7 +27,7 @@ install(CODE "
 ")
 
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
-install(FILES ${PROJECT_SOURCE_DIR}/toolkit/fonts/LICENSE-DejaVu DESTINATION licences RENAME DejaVu-fonts.txt)
+install(FILES ${PROJECT_SOURCE_DIR}/toolkit/controls/fonts/LICENSE-DejaVu DESTINATION licences RENAME DejaVu-fonts.txt)
 install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licences RENAME Qt-LGPL-3.txt)
 install(FILES /usr/share/common-licenses/GPL-3 DESTINATION licences RENAME GPL-3.txt)
 configure_file(README-windows.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)

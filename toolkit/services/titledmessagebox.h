@@ -16,7 +16,7 @@ public:
     using QMessageBox::QMessageBox;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 };
 
 } // namespace toolkit
