@@ -2,6 +2,7 @@
 #pragma once
 
 #include "a.h"
+#include "accessibility.h"
 #include "declarations.h"
 
 class Form1;
@@ -23,6 +24,12 @@ public:
     Form1& designView() { return *m_form1; }
 
 private:
+    // What screen readers are told of the panels, the mock-up and the
+    // swatch, put in place before any window exists: Qt keeps the first
+    // description it makes of a control.
+    struct AccessibleInterfaces {
+        AccessibleInterfaces() { toolkit::installAccessibleInterfaces(); }
+    } m_accessibleInterfaces;
     Declarations m_scheme;
     // Loading A puts the scheme to its start values; the design view, its
     // child, is loaded after it.

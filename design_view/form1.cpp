@@ -86,8 +86,6 @@ Slot slotOfTarget(std::string_view array, int index)
     return Declarations::NoObject;
 }
 
-constexpr std::uint32_t kWhite = Math::Rgb(255, 255, 255);
-
 QString regionText(Slot slot)
 {
     return QString::fromLatin1(Declarations::regionName(slot));
@@ -142,7 +140,7 @@ Form1::Form1(Declarations& scheme)
         }
         case Kind::Shape:
         case Kind::UnoutlinedShape: {
-            auto* shape = new toolkit::Shape(kWhite,
+            auto* shape = new toolkit::Shape(Qt::white,
                                              item->kind == Kind::UnoutlinedShape ? toolkit::Shape::Outline::None
                                                                                  : toolkit::Shape::Outline::Drawn,
                                              client);
@@ -159,13 +157,13 @@ Form1::Form1(Declarations& scheme)
     m_tabRing = toolkit::TabRing(m_targets, m_targets.front());
 }
 
-void Form1::paintSlot(int slot, std::uint32_t packed)
+void Form1::paintSlot(int slot, const QColor& colour)
 {
     for (const auto& [shape, fillSlot] : m_shapes) {
         if (slot == Declarations::Borders)
-            shape->setBorderColour(packed);
+            shape->setBorderColour(colour);
         else if (slot == fillSlot)
-            shape->setFillColour(packed);
+            shape->setFillColour(colour);
     }
 }
 
@@ -194,7 +192,7 @@ void Form1::paintEvent(QPaintEvent* event)
     QMdiSubWindow::paintEvent(event);
     if (!mdiArea() || mdiArea()->activeSubWindow() != this)
         return;
-    const QColor bar = toolkit::readableHighlight(this, Qt::white);
+    const QColor bar = toolkit::readableHighlight(this, Qt::white, toolkit::Ink::Text);
     QStyleOptionTitleBar caption;
     caption.initFrom(this);
     caption.subControls = QStyle::SC_All;

@@ -30,7 +30,7 @@ public:
 
     // Slots 0 to 2 repaint the fill of their shapes; slot 3, the borders,
     // repaints every shape's outline.
-    void paintSlot(int slot, std::uint32_t packed);
+    void paintSlot(int slot, const QColor& colour);
     // Puts the keyboard focus on the region it last had, or the first one.
     void focusRegions();
 

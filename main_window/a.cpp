@@ -247,7 +247,7 @@ void A::timer1Tick()
     const std::uint32_t colour = m_selector->refresh();
     if (!m_scheme.hasSelection())
         return;
-    Q_EMIT slotPainted(m_scheme.CurrentObject, colour);
+    Q_EMIT slotPainted(m_scheme.CurrentObject, shownColour(colour));
     m_scheme.storeSelected(colour);
 }
 

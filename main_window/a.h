@@ -46,7 +46,7 @@ public:
 
 Q_SIGNALS:
     // Each tick while a region is selected: the colour its slot takes.
-    void slotPainted(int slot, std::uint32_t packed);
+    void slotPainted(int slot, const QColor& colour);
     // F6 from the main window: the design view takes the keyboard focus.
     void designViewFocusRequested();
 

@@ -23,7 +23,7 @@ struct Row {
     const char* minus;
     const char* plus;
     int top;
-    std::uint32_t chipColour;
+    QRgb chipColour;
     const char* boxLabel;
     const char* minusLabel;
     const char* plusLabel;
@@ -34,11 +34,11 @@ struct Row {
 // plus button; the later control lies in front. The labels are what a screen
 // reader announces; nothing drawn shows them.
 constexpr Row kRows[] = {
-    {"Shape1", "R", "Command2", "Command3", 360, Math::Rgb(255, 0, 0),
+    {"Shape1", "R", "Command2", "Command3", 360, qRgb(255, 0, 0),
      "Red channel", "Decrease red", "Increase red"},
-    {"Shape2", "G", "Command4", "Command5", 840, Math::Rgb(0, 255, 0),
+    {"Shape2", "G", "Command4", "Command5", 840, qRgb(0, 255, 0),
      "Green channel", "Decrease green", "Increase green"},
-    {"Shape3", "B", "Command6", "Command7", 1320, Math::Rgb(0, 0, 255),
+    {"Shape3", "B", "Command6", "Command7", 1320, qRgb(0, 0, 255),
      "Blue channel", "Decrease blue", "Increase blue"},
 };
 
@@ -74,16 +74,21 @@ QPushButton* makeButton(const char* caption, const char* accessibleName, QWidget
 
 } // namespace
 
+QColor shownColour(std::uint32_t packed)
+{
+    return QColor(Math::Red(packed), Math::Green(packed), Math::Blue(packed));
+}
+
 ColourSelector::ColourSelector(QWidget* parent)
     : ClassicFrame(QStringLiteral("Colour Selector"), parent)
 {
     // The chips only decorate; the swatch is named below.
     toolkit::hideDecoration(this);
     for (const Row& row : kRows) {
-        auto* chip = new toolkit::Shape(row.chipColour, toolkit::Shape::Outline::Drawn, this);
+        auto* chip = new toolkit::Shape(QColor(row.chipColour), toolkit::Shape::Outline::Drawn, this);
         toolkit::place(chip, row.chip, chipAt(row.top));
     }
-    m_mix = new toolkit::Shape(Math::Rgb(255, 0, 0), toolkit::Shape::Outline::Drawn, this);
+    m_mix = new toolkit::Shape(QColor(255, 0, 0), toolkit::Shape::Outline::Drawn, this);
     toolkit::place(m_mix, "Mix", kMix);
     m_mix->setAccessibleName(QStringLiteral("Preview"));
 
@@ -127,7 +132,7 @@ std::uint32_t ColourSelector::refresh()
     const std::uint32_t colour = Math::PackColour(channelText(m_boxes[Red]),
                                                   channelText(m_boxes[Green]),
                                                   channelText(m_boxes[Blue]));
-    m_mix->setFillColour(colour);
+    m_mix->setFillColour(shownColour(colour));
     return colour;
 }
 

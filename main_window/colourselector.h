@@ -8,6 +8,8 @@
 
 #include "classicframe.h"
 
+#include <QColor>
+
 #include <array>
 #include <cstdint>
 
@@ -17,6 +19,9 @@ class QPushButton;
 namespace toolkit {
 class Shape;
 }
+
+// A packed colour of the scheme as the controls show it.
+QColor shownColour(std::uint32_t packed);
 
 class ColourSelector : public toolkit::ClassicFrame {
     Q_OBJECT

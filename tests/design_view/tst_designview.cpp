@@ -19,6 +19,7 @@
 #include <QMdiArea>
 #include <QRegularExpression>
 
+#include <cmath>
 #include <cstdio>
 #include <memory>
 
@@ -89,6 +90,18 @@ private:
 
     QPalette m_saved = QApplication::palette();
 };
+
+// The guidelines' contrast ratio of two colours, from their relative
+// luminance.
+double contrast(const QColor& first, const QColor& second)
+{
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double a = luminance(first), b = luminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
 
 // Types text as a keyboard would. QTest can name only ASCII keys; any other
 // character arrives as a key event that carries its text, as from a keyboard
@@ -229,6 +242,10 @@ void TestDesignView::designTimeState()
     // the machine happens to have.
     QCOMPARE(QFontDatabase::applicationFontFamilies(0), QStringList{"DejaVu Sans"});
     QCOMPARE(QFontInfo(m_tool->window.font()).family(), QStringLiteral("DejaVu Sans"));
+    // Hinted up and down only: the letters keep the font's own spacing,
+    // which falls between whole pixels, not stretched or squeezed to them.
+    const qreal advance = QFontMetricsF(m_tool->window.font()).horizontalAdvance(QStringLiteral("Colour Selector"));
+    QVERIFY2(advance != std::round(advance), qPrintable(QString::number(advance)));
 
     // BGS and BGAS are control arrays: a click on an item reports its index.
     const auto item = [this](const char* name) { return m_tool->view->findChild<QAbstractButton*>(QLatin1String(name)); };
@@ -380,6 +397,10 @@ void TestDesignView::rightAfterStartEachRegionLoadsItsSlot()
 
     clickAt(4000, 2500);
     QCOMPARE(boxes(), QStringLiteral("FF|FF|FF"));
+    // F6 from the region clicked goes back to the red box, where the
+    // keyboard began.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    QCOMPARE(QApplication::focusWidget(), box("R"));
     clickAt(2800, 650);
     QCOMPARE(objText(), QStringLiteral("Borders"));
     QCOMPARE(boxes(), QStringLiteral("00|00|00"));
@@ -605,6 +626,13 @@ void TestDesignView::tabChainWrapsBothWays()
     box("R")->setFocus();
     picture1->setFocus(Qt::OtherFocusReason);
     QCOMPARE(edge(), QColor(192, 192, 192));
+    // The strip's line is broken where the maker's line lies, clear of its
+    // letters.
+    QTest::keyClick(picture1, Qt::Key_Tab, Qt::ShiftModifier);
+    auto* picture2 = m_tool->window.findChild<QWidget*>(QStringLiteral("Picture2"));
+    const QImage strip = picture2->grab().toImage();
+    QCOMPARE(strip.pixelColor(100, 1), QColor(0, 0, 0));
+    QCOMPARE(strip.pixelColor(300, 1), QColor(192, 192, 192));
 }
 
 void TestDesignView::regionsChosenFromTheKeyboard()
@@ -620,7 +648,8 @@ void TestDesignView::regionsChosenFromTheKeyboard()
     // The ring, at once: inside the border sample's outline and a pixel of
     // its white, two lines of the selection colour and one of its text
     // colour. Where the desktop's selection colour does not read on white
-    // (3 : 1), as on this dark desktop, the ring is navy.
+    // (3 : 1), as on this dark desktop, the ring is navy, and its text
+    // colour's black, 1.3 : 1 on navy, gives way to white.
     const auto acrossTheSample = [this] {
         const QImage image = m_tool->window.grab().toImage();
         QList<QColor> seen;
@@ -635,20 +664,69 @@ void TestDesignView::regionsChosenFromTheKeyboard()
             m_tool->view->mapTo(&m_tool->window, QPoint(m_tool->view->width() - 60, 4)));
     };
     const QColor lightBar = captionBar();
+    // The caption's white reads on it as text should, 4.5 : 1.
+    QVERIFY2(contrast(lightBar, kWhite) >= 4.5, qPrintable(lightBar.name()));
+    // Its title shows, in white; while the view is not the active child
+    // window, the bar is drawn as an inactive one.
+    const auto titleInk = [this] {
+        const QImage image = m_tool->window.grab().toImage();
+        int ink = 0;
+        for (int y = 2; y < 14; ++y)
+            for (int x = m_tool->view->width() / 2 - 60; x < m_tool->view->width() / 2 + 60; ++x)
+                ink += image.pixelColor(m_tool->view->mapTo(&m_tool->window, QPoint(x, y))).lightness() > 220;
+        return ink;
+    };
+    QVERIFY(titleInk() > 40);
     {
         const Desktop dark(QStringLiteral("dark"));
-        const QColor navy(0, 0, 128);
-        QCOMPARE(acrossTheSample(), (QList<QColor>{black, kWhite, navy, navy, black, kWhite}));
+        QCOMPARE(acrossTheSample(), (QList<QColor>{black, kWhite, QColor(0, 0, 128), QColor(0, 0, 128), kWhite, kWhite}));
         // So is the active caption bar, under its white caption.
         const QColor bar = captionBar();
         QVERIFY2(bar.green() < 60 && bar.blue() < 200, qPrintable(bar.name()));
     }
     QCOMPARE(captionBar(), lightBar);
+
+    // On whatever colour the user gave the region, the ring reads at 3 : 1:
+    // the selection colour where it does, navy, black or white where not;
+    // inside it, the selection's text colour where that reads on the ring,
+    // white where not. Here across the chat area's left edge.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    const auto acrossTheChat = [this](const char* const (&fill)[3]) {
+        setBoxes(QLatin1String(fill[0]), QLatin1String(fill[1]), QLatin1String(fill[2]));
+        m_tool->window.timer1Tick();
+        const QImage image = m_tool->window.grab().toImage();
+        QList<QColor> seen;
+        for (int x = 178; x < 181; ++x)
+            seen << image.pixelColor(m_tool->view->widget()->mapTo(&m_tool->window, QPoint(x, 150)));
+        return seen;
+    };
+    const QColor navy(0, 0, 128), cyan(0, 255, 255), sky(61, 174, 233);
+    struct Ring {
+        const char* fill[3];
+        QColor outer, inner;
+    };
+    const std::pair<const char*, std::vector<Ring>> rings[] = {
+        // Cyan over its black text: navy where cyan is 1.25 : 1, as on white.
+        {"high contrast", {{{"00", "00", "80"}, cyan, black}, {{"FF", "FF", "FF"}, navy, kWhite},
+                           {{"00", "00", "00"}, cyan, black}, {{"00", "FF", "FF"}, navy, kWhite}}},
+        {"dark", {{{"00", "00", "80"}, sky, black}, {{"3D", "AE", "E9"}, navy, kWhite}}},
+    };
+    for (const auto& [name, onDesktop] : rings) {
+        const Desktop desktop{QLatin1String(name)};
+        for (const Ring& ring : onDesktop)
+            QCOMPARE(acrossTheChat(ring.fill), (QList<QColor>{ring.outer, ring.outer, ring.inner}));
+    }
+    acrossTheChat({"FF", "FF", "FF"});
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
     const QStringList frontToBack{"BGBS", "BGS(3)", "BGS(2)", "BGS(1)", "BGAS(1)", "BGAS(0)", "BGS(0)", "BGCS"};
     QCOMPARE(focusAfterEachPress(Qt::Key_Tab, Qt::NoModifier, 8), frontToBack);
     QCOMPARE(focusAfterEachPress(Qt::Key_Down, Qt::NoModifier, 8), frontToBack);
     QCOMPARE(focusAfterEachPress(Qt::Key_Right, Qt::NoModifier, 2), (QStringList{"BGBS", "BGS(3)"}));
     QCOMPARE(focusAfterEachPress(Qt::Key_Tab, Qt::ShiftModifier, 3), (QStringList{"BGBS", "BGCS", "BGS(0)"}));
+    // From outside the ring Shift+Tab enters at its last stop.
+    m_tool->view->widget()->setFocus();
+    QCOMPARE(focusAfterEachPress(Qt::Key_Tab, Qt::ShiftModifier, 1), QStringList{"BGS(0)"});
     QCOMPARE(focusAfterEachPress(Qt::Key_Up, Qt::NoModifier, 1), QStringList{"BGAS(0)"});
     QCOMPARE(focusAfterEachPress(Qt::Key_Left, Qt::NoModifier, 1), QStringList{"BGAS(1)"});
 
@@ -701,14 +779,19 @@ void TestDesignView::regionsChosenFromTheKeyboard()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
     QCOMPARE(QApplication::focusWidget(), box("G"));
 
-    // A click takes the focus to the region clicked, and shows no mark.
-    clickAt(1000, 2500);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("BGS(1)"));
-    const QImage clicked = m_tool->window.grab().toImage();
-    for (int y = 0; y < clicked.height(); ++y)
-        for (int x = 0; x < clicked.width(); ++x)
-            if (area.contains(QPoint(int(x / ratio), int(y / ratio))))
-                QVERIFY2(clicked.pixel(x, y) == unfocused.pixel(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    // A click takes the focus to the region clicked, and shows no mark;
+    // nor does a click on the region the keyboard has just put it on.
+    for (int click = 0; click < 2; ++click) {
+        clickAt(1000, 2500);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("BGS(1)"));
+        const QImage clicked = m_tool->window.grab().toImage();
+        for (int y = 0; y < clicked.height(); ++y)
+            for (int x = 0; x < clicked.width(); ++x)
+                if (area.contains(QPoint(int(x / ratio), int(y / ratio))))
+                    QVERIFY2(clicked.pixel(x, y) == unfocused.pixel(x, y), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+        QCOMPARE(focusAfterEachPress(Qt::Key_Tab, Qt::NoModifier, 1), QStringList{"BGAS(1)"});
+        QCOMPARE(focusAfterEachPress(Qt::Key_Tab, Qt::ShiftModifier, 1), QStringList{"BGS(1)"});
+    }
     // At the design size the child-window area is narrower than the view:
     // the keyboard's region is scrolled into sight, as much of it as fits,
     // its top-left corner first.
@@ -737,6 +820,10 @@ void TestDesignView::regionsChosenFromTheKeyboard()
         QVERIFY(viewport->rect().contains(QApplication::focusWidget()->mapTo(viewport, QPoint(0, 0))));
     }
     QCOMPARE(QPoint(across->value(), down->value()), QPoint(across->maximum(), 10));
+    down->setValue(0);
+    const QColor shownBar = captionBar();
+    m_tool->window.findChild<QMdiArea*>()->setActiveSubWindow(nullptr);
+    QVERIFY(captionBar() != shownBar);
 }
 
 void TestDesignView::regionsForAssistiveTechnology()
@@ -854,6 +941,22 @@ void TestDesignView::textsFitTheirRectangles()
         QVERIFY2(label->contentsRect().contains(needed), qPrintable(QStringLiteral("%1 needs %2x%3").arg(text)
                                                                         .arg(needed.width()).arg(needed.height())));
         QCOMPARE(needed.height() / metrics.lineSpacing(), lines);
+        // And as drawn: its ink spreads over that many lines, clear of the
+        // last columns, where the sample square's outline runs.
+        const QImage shown = label->window()->grab().toImage();
+        const qreal ratio = shown.devicePixelRatio();
+        const QRect at(label->mapTo(label->window(), QPoint(0, 0)), label->visibleRegion().boundingRect().size());
+        int first = -1, last = -1;
+        for (int y = qRound(at.top() * ratio); y < qRound((at.bottom() + 1) * ratio); ++y) {
+            for (int x = qRound(at.left() * ratio); x < qRound((at.right() - 1) * ratio); ++x) {
+                if (qGray(shown.pixel(x, y)) < 100) {
+                    first = first < 0 ? y : first;
+                    last = y;
+                    break;
+                }
+            }
+        }
+        QCOMPARE(int((last - first) / ratio) / metrics.lineSpacing() + 1, lines);
         if (control == u"Form1/Label1") {
             // Clear of the sample square's outline, which runs through the
             // label's last column.
@@ -903,7 +1006,7 @@ void TestDesignView::outlinesOnEveryEdge_data()
 {
     QTest::addColumn<QString>("shape");
     QTest::addColumn<QRect>("design"); // in pixels, inside its container
-    QTest::addColumn<QColor>("outline"); // invalid: a frame's etched line, in the desktop's shades
+    QTest::addColumn<QColor>("outline"); // a frame's: its etched shadow line
     QTest::addColumn<QColor>("fill");
     QTest::addColumn<bool>("bottomShows");
     QTest::addColumn<QString>("desktop");
@@ -920,16 +1023,20 @@ void TestDesignView::outlinesOnEveryEdge_data()
     QTest::newRow("green chip") << "Shape2" << QRect(8, 56, 17, 17) << black << QColor(0, 255, 0) << true << "light";
     QTest::newRow("blue chip") << "Shape3" << QRect(8, 88, 17, 17) << black << QColor(0, 0, 255) << true << "light";
     QTest::newRow("swatch") << "Mix" << QRect(8, 120, 81, 17) << black << QColor(0x12, 0x34, 0x56) << true << "light";
-    QTest::newRow("Frame1") << "Frame1" << QRect(8, 8, 97, 57) << QColor() << grey << true << "light";
-    QTest::newRow("Frame2") << "Frame2" << QRect(8, 72, 97, 145) << QColor() << grey << true << "light";
+    // The desktop's shade where it reads 3 : 1 on the grey, the classic
+    // dark shadow where not (this style's 1.45 : 1, high contrast's white
+    // 1.82 : 1).
+    const QColor darkShadow(64, 64, 64);
+    QTest::newRow("Frame1") << "Frame1" << QRect(8, 8, 97, 57) << darkShadow << grey << true << "light";
+    QTest::newRow("Frame2") << "Frame2" << QRect(8, 72, 97, 145) << darkShadow << grey << true << "light";
     // The desktop's near-white text reads neither on white (1.2 : 1) nor on
     // the panels' grey (1.6 : 1), nor does high contrast's white: black.
     QTest::newRow("chat area, dark desktop") << "BGB" << QRect(176, 32, 233, 281) << black << kWhite << true << "dark";
     QTest::newRow("red chip, dark desktop") << "Shape1" << QRect(8, 24, 17, 17) << black << QColor(255, 0, 0) << true << "dark";
-    QTest::newRow("Frame1, dark desktop") << "Frame1" << QRect(8, 8, 97, 57) << QColor() << grey << true << "dark";
+    QTest::newRow("Frame1, dark desktop") << "Frame1" << QRect(8, 8, 97, 57) << QColor(20, 20, 20) << grey << true << "dark";
     QTest::newRow("main panel, high contrast") << "BGA(0)" << QRect(8, 8, 569, 337) << black << kWhite << true << "high contrast";
     QTest::newRow("swatch, high contrast") << "Mix" << QRect(8, 120, 81, 17) << black << QColor(0x12, 0x34, 0x56) << true << "high contrast";
-    QTest::newRow("Frame2, high contrast") << "Frame2" << QRect(8, 72, 97, 145) << QColor() << grey << true << "high contrast";
+    QTest::newRow("Frame2, high contrast") << "Frame2" << QRect(8, 72, 97, 145) << darkShadow << grey << true << "high contrast";
 }
 
 // In a grab of the whole window, as shown: the outermost device pixels on
@@ -955,7 +1062,7 @@ void TestDesignView::outlinesOnEveryEdge()
     const QImage image = m_tool->window.grab().toImage();
     const qreal ratio = image.devicePixelRatio();
     const int thickness = std::max(1, qRound(ratio));
-    const bool frame = !outline.isValid();
+    const bool frame = shape.startsWith(QLatin1String("Frame"));
     const int captionHeight = widget->fontMetrics().height();
     const QRect logical(widget->parentWidget()->mapTo(&m_tool->window, design.topLeft()), design.size());
     const int left = qRound(logical.left() * ratio), right = qRound((logical.left() + logical.width()) * ratio) - 1;
@@ -964,7 +1071,6 @@ void TestDesignView::outlinesOnEveryEdge()
     // Three quarters of the way down the sides, and near the right end of
     // the top and bottom, clear of a frame's caption.
     const int acrossX = right - 4 * thickness, acrossY = top + (bottom - top) * 3 / 4;
-    const QColor shadow = widget->palette().color(QPalette::Dark);
     const QColor light = widget->palette().color(QPalette::Light);
 
     struct Side {
@@ -983,7 +1089,7 @@ void TestDesignView::outlinesOnEveryEdge()
             // The shadow line lies outermost on the top and left, inside the
             // light line on the bottom and right.
             const bool topOrLeft = side.inward.x() + side.inward.y() > 0;
-            const QColor expected = !frame ? outline : (depth < thickness) == topOrLeft ? shadow : light;
+            const QColor expected = !frame || (depth < thickness) == topOrLeft ? outline : light;
             const QColor seen = image.pixelColor(side.edge + side.inward * depth);
             // By value: the style's shades carry more precision than a pixel.
             QVERIFY2(seen.rgb() == expected.rgb(),

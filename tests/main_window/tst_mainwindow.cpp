@@ -191,6 +191,11 @@ void TestMainWindow::centredAndDocked()
     const QRect screen = m_window->screen()->availableGeometry();
     const QRect frame = m_window->frameGeometry();
     QVERIFY(screen.contains(frame));
+    // Placed so before it is first shown, so it opens where it stays.
+    Declarations scheme;
+    const A unshown(scheme, *m_services);
+    QVERIFY(qAbs(unshown.geometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(unshown.geometry().center().y() - screen.center().y()) <= 1);
     QVERIFY(qAbs(frame.center().x() - screen.center().x()) <= 1);
     QVERIFY(qAbs(frame.center().y() - screen.center().y()) <= 1);
     if (screen.width() >= 682 && screen.height() >= 471)
@@ -347,7 +352,7 @@ void TestMainWindow::tickWidensTheBoxesAndPaintsTheSwatch()
     QCOMPARE(m_scheme->SchemeColour, slots);
 
     // A tick that changes nothing repaints nothing, the region's included.
-    m_view->paintSlot(Declarations::Borders, 0x563412);
+    m_view->paintSlot(Declarations::Borders, QColor(0x12, 0x34, 0x56));
     m_window->showSelection(QStringLiteral("Borders"), QStringLiteral("12"), QStringLiteral("34"),
                             QStringLiteral("56"));
     m_scheme->CurrentObject = Declarations::Borders;

@@ -116,13 +116,13 @@ QAccessibleInterface* interfaceFor(const QString&, QObject* object)
 
 } // namespace
 
+void installAccessibleInterfaces()
+{
+    QAccessible::installFactory(interfaceFor);
+}
+
 void hideDecoration(QWidget* container)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(interfaceFor);
-        return true;
-    }();
-    Q_UNUSED(installed);
     container->setProperty(kHidesDecoration, true);
 }
 

@@ -5,6 +5,10 @@ class QWidget;
 
 namespace toolkit {
 
+// Puts in place what follows, for the whole program; the program does it
+// once, as it starts.
+void installAccessibleInterfaces();
+
 // What a screen reader is told of a container: its controls, but not the
 // shapes that only decorate it (a shape is a control only once it has an
 // accessible name, as the swatch has), nor the controls the design keeps

@@ -1,16 +1,34 @@
 // SPDX-License-Identifier: MIT
 #include "clicktarget.h"
 
-#include "contrast.h"
 #include "outline.h"
+#include "panel.h"
+#include "shape.h"
 #include "tabring.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-
 namespace toolkit {
+
+namespace {
+
+// The colour under a point of the target's container: that of the
+// front-most shape there, the colour the user gave the region, or else the
+// container's own fill.
+QColor groundAt(const QWidget* target, QPoint point)
+{
+    const QObjectList siblings = target->parentWidget()->children();
+    for (auto sibling = siblings.crbegin(); sibling != siblings.crend(); ++sibling) {
+        auto* shape = qobject_cast<const Shape*>(*sibling);
+        if (shape && shape->isVisible() && shape->geometry().contains(point))
+            return shape->fillColour();
+    }
+    return fixedFillUnder(target);
+}
+
+} // namespace
 
 ClickTarget::ClickTarget(QWidget* parent)
     : QAbstractButton(parent)
@@ -65,10 +83,13 @@ void ClickTarget::keyPressEvent(QKeyEvent* event)
     }
 }
 
-// A ring just inside the region, clear of the outline on its edge: the
-// selection colour, two lines thick, with a line of its text colour inside,
-// so it shows on a region of any colour. Unlike the style's own focus mark
-// it tints nothing, so the region's colour is seen true while it is focused.
+// A ring just inside the region, clear of the outline on its edge, in two
+// tones as the desktop's own focus frames: two lines of the selection
+// colour, and a line of its text colour inside them, each where it reads on
+// what lies under it (the region's colour as it is now, which the user
+// chooses), and navy, black or white where not. Unlike the style's own
+// focus mark it tints nothing, so the region's colour is seen true while it
+// is focused.
 void ClickTarget::paintEvent(QPaintEvent*)
 {
     if (!hasFocus() || !m_ringShown)
@@ -76,12 +97,12 @@ void ClickTarget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const double t = outlineThickness(devicePixelRatioF());
     const QRectF ring = QRectF(rect()).adjusted(2 * t, 2 * t, -2 * t, -2 * t);
-    // Navy, the classic selection colour, where the desktop's does not read
-    // on the white the regions start as.
-    const QColor highlight = readableHighlight(this, Qt::white);
-    drawOutline(painter, ring, highlight);
-    drawOutline(painter, ring.adjusted(t, t, -t, -t), highlight);
-    drawOutline(painter, ring.adjusted(2 * t, 2 * t, -2 * t, -2 * t), palette().color(QPalette::HighlightedText));
+    const QColor outer = readableHighlight(this, groundAt(this, mapToParent(ring.topLeft().toPoint())), Ink::Graphic);
+    // White is the classic selection's text colour.
+    const QColor inner = readableInk(palette().color(QPalette::HighlightedText), outer, Qt::white, Ink::Graphic);
+    drawOutline(painter, ring, outer);
+    drawOutline(painter, ring.adjusted(t, t, -t, -t), outer);
+    drawOutline(painter, ring.adjusted(2 * t, 2 * t, -2 * t, -2 * t), inner);
 }
 
 } // namespace toolkit

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "contrast.h"
 
-#include "panel.h"
-
 #include <QWidget>
 
 #include <algorithm>
@@ -22,6 +20,11 @@ double luminance(const QColor& colour)
     return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
 }
 
+bool reads(const QColor& ink, const QColor& ground, Ink use)
+{
+    return contrastRatio(ink, ground) >= (use == Ink::Text ? 4.5 : 3.0);
+}
+
 } // namespace
 
 double contrastRatio(const QColor& first, const QColor& second)
@@ -30,19 +33,20 @@ double contrastRatio(const QColor& first, const QColor& second)
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-QColor readableInk(const QColor& ink, const QColor& ground, const QColor& fallback)
+// One of black and white reads at 4.58 : 1 at least on any ground.
+QColor readableInk(const QColor& ink, const QColor& ground, const QColor& fallback, Ink use)
 {
-    return contrastRatio(ink, ground) >= 3.0 ? ink : fallback;
+    if (reads(ink, ground, use))
+        return ink;
+    if (reads(fallback, ground, use))
+        return fallback;
+    const QColor black(0, 0, 0), white(255, 255, 255);
+    return contrastRatio(black, ground) >= contrastRatio(white, ground) ? black : white;
 }
 
-QColor readableWindowText(const QWidget* control)
+QColor readableHighlight(const QWidget* control, const QColor& ground, Ink use)
 {
-    return readableInk(control->palette().color(QPalette::WindowText), fixedFillUnder(control), kClassicText);
-}
-
-QColor readableHighlight(const QWidget* control, const QColor& ground)
-{
-    return readableInk(control->palette().color(QPalette::Highlight), ground, kClassicHighlight);
+    return readableInk(control->palette().color(QPalette::Highlight), ground, kClassicHighlight, use);
 }
 
 } // namespace toolkit

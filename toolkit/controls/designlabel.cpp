@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "designlabel.h"
 
-#include "contrast.h"
 #include "panel.h"
 
 #include <QPainter>
@@ -19,8 +18,8 @@ DesignLabel::DesignLabel(const QString& caption, QWidget* parent)
 void DesignLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setPen(foregroundRole() == QPalette::Highlight ? readableHighlight(this, fixedFillUnder(this))
-                                                           : readableWindowText(this));
+    painter.setPen(foregroundRole() == QPalette::Highlight ? readableHighlight(this, fixedFillUnder(this), Ink::Text)
+                                                           : readableWindowText(this, Ink::Text));
     painter.drawText(contentsRect(), int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0), text());
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "panel.h"
 
-#include "contrast.h"
 #include "outline.h"
 #include "tabring.h"
 
@@ -36,7 +35,8 @@ void Panel::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), m_fill);
     if (hasFocus() && m_focusShown) {
         const double t = outlineThickness(devicePixelRatioF());
-        drawOutline(painter, QRectF(rect()).adjusted(t, t, -t, -t), readableWindowText(this));
+        painter.setClipRegion(QRegion(rect()).subtracted(childrenRegion()));
+        drawOutline(painter, QRectF(rect()).adjusted(t, t, -t, -t), readableWindowText(this, Ink::Graphic));
     }
 }
 
@@ -47,6 +47,11 @@ QColor fixedFillUnder(const QWidget* control)
             return panel->fill();
     }
     return control->palette().color(QPalette::Window);
+}
+
+QColor readableWindowText(const QWidget* control, Ink use)
+{
+    return readableInk(control->palette().color(QPalette::WindowText), fixedFillUnder(control), kClassicText, use);
 }
 
 } // namespace toolkit

@@ -1,27 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "shape.h"
 
-#include "colourmath.h"
-#include "contrast.h"
 #include "outline.h"
+#include "panel.h"
 
 #include <QAccessible>
 #include <QPainter>
 
 namespace toolkit {
 
-namespace {
-
-QColor toQColor(std::uint32_t packed)
-{
-    return QColor(Math::Red(packed), Math::Green(packed), Math::Blue(packed));
-}
-
-} // namespace
-
-Shape::Shape(std::uint32_t fillColour, Outline outline, QWidget* parent)
+Shape::Shape(const QColor& fillColour, Outline outline, QWidget* parent)
     : QWidget(parent)
-    , m_fill(toQColor(fillColour))
+    , m_fill(fillColour)
     , m_outline(outline)
 {
     // The fill covers every pixel, so Qt need not paint what lies beneath.
@@ -29,9 +19,8 @@ Shape::Shape(std::uint32_t fillColour, Outline outline, QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Shape::setFillColour(std::uint32_t packed)
+void Shape::setFillColour(const QColor& colour)
 {
-    const QColor colour = toQColor(packed);
     if (colour == m_fill)
         return;
     m_fill = colour;
@@ -45,9 +34,8 @@ void Shape::setFillColour(std::uint32_t packed)
     }
 }
 
-void Shape::setBorderColour(std::uint32_t packed)
+void Shape::setBorderColour(const QColor& colour)
 {
-    const QColor colour = toQColor(packed);
     if (colour == borderColour())
         return;
     m_border = colour;
@@ -60,7 +48,7 @@ QColor Shape::borderColour() const
 {
     // Until the user gives it a colour, the outline is the desktop's text
     // colour, wherever that reads on the fixed fill the shape stands on.
-    return m_border.isValid() ? m_border : readableWindowText(this);
+    return m_border.isValid() ? m_border : readableWindowText(this, Ink::Graphic);
 }
 
 void Shape::paintEvent(QPaintEvent*)

@@ -3,24 +3,22 @@
 
 #include <QWidget>
 
-#include <cstdint>
-
 namespace toolkit {
 
 // A rectangle filled solid, with an optional one-pixel outline drawn on its
-// edge. Colours are packed values (red + 256 * green + 65536 * blue). Until an
-// outline colour is set the outline follows the palette's window-text colour
-// where that reads on the container's fixed fill, and is black where not.
+// edge. Until an outline colour is set the outline follows the palette's
+// window-text colour where that reads on the container's fixed fill, and is
+// black where not.
 // Setting a colour it already has costs nothing: no repaint is scheduled.
 class Shape : public QWidget {
     Q_OBJECT
 public:
     enum class Outline { Drawn, None };
 
-    explicit Shape(std::uint32_t fillColour, Outline outline, QWidget* parent);
+    explicit Shape(const QColor& fillColour, Outline outline, QWidget* parent);
 
-    void setFillColour(std::uint32_t packed);
-    void setBorderColour(std::uint32_t packed);
+    void setFillColour(const QColor& colour);
+    void setBorderColour(const QColor& colour);
 
     QColor fillColour() const { return m_fill; }
     // The fill as six upper-case hexadecimal digits, red first.
