@@ -5,9 +5,9 @@
 #include "clicktarget.h"
 #include "contrast.h"
 #include "designlabel.h"
+#include "form1_layout.h"
 #include "panel.h"
 #include "shape.h"
-#include "twips.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -25,66 +25,7 @@
 
 namespace {
 
-using toolkit::Twips;
 using Slot = Declarations::Slot;
-
-enum class Kind { Target, Label, Shape, UnoutlinedShape };
-
-struct Item {
-    Kind kind;
-    const char* name;
-    int index;
-    Slot slot;
-    Twips rect;
-    // Where a click target lies in the mock-up, as a screen reader says it:
-    // several targets select the same region.
-    const char* place;
-};
-
-constexpr Twips kClient{0, 0, 8805, 5835};
-
-// Everything in the mock-up, front to back: an item lies in front of every
-// item below it, and takes a click first. The click targets lie in front of
-// every shape but the border sample BGC and its label, which only BGCS covers.
-// A click that no target holds, such as one in the strip right of 8775,
-// selects nothing. BG(0) reaches past the client edges and draws no outline;
-// the other shapes draw one. The index is an item's within its control array.
-//   kind                   name       index slot                       Left   Top  Width Height  place
-constexpr Item kMockUp[] = {
-    {Kind::Target,          "BGCS",    0, Declarations::Borders,            {2760,  600,  735,  615}, "border sample"},
-    {Kind::Label,           "Label1",  0, Declarations::NoObject,           {2880,  720,  615,  375}, nullptr},
-    {Kind::Shape,           "BGC",     0, Declarations::NoObject,           {2760,  600,  735,  615}, nullptr},
-    {Kind::Target,          "BGBS",    0, Declarations::ChatBackground,     {2640,  480, 3495, 4215}, "chat area"},
-    {Kind::Target,          "BGS(3)",  3, Declarations::AbsoluteBackground, {2640, 4800, 2895,  255}, "strip under the chat area"},
-    {Kind::Target,          "BGS(2)",  2, Declarations::AbsoluteBackground, {6240,  480, 2295, 4575}, "right column"},
-    {Kind::Target,          "BGS(1)",  1, Declarations::AbsoluteBackground, { 240,  480, 2295, 4215}, "left column"},
-    {Kind::Target,          "BGAS(1)", 1, Declarations::Background,         {   0, 5280, 8775,  615}, "bottom bar"},
-    {Kind::Target,          "BGAS(0)", 0, Declarations::Background,         { 120,  120, 8535, 5055}, "main panel"},
-    {Kind::Target,          "BGS(0)",  0, Declarations::AbsoluteBackground, {   0,    0, 8775, 5295}, "margin and gap"},
-    {Kind::Shape,           "BGB",     0, Declarations::ChatBackground,     {2640,  480, 3495, 4215}, nullptr},
-    {Kind::Shape,           "BGA(1)",  1, Declarations::Background,         {   0, 5280, 8775,  615}, nullptr},
-    {Kind::Shape,           "BG(3)",   3, Declarations::AbsoluteBackground, {2640, 4800, 2895,  255}, nullptr},
-    {Kind::Shape,           "BG(2)",   2, Declarations::AbsoluteBackground, {6240,  480, 2295, 4575}, nullptr},
-    {Kind::Shape,           "BG(1)",   1, Declarations::AbsoluteBackground, { 240,  480, 2295, 4215}, nullptr},
-    {Kind::Shape,           "BGA(0)",  0, Declarations::Background,         { 120,  120, 8535, 5055}, nullptr},
-    {Kind::UnoutlinedShape, "BG(0)",   0, Declarations::AbsoluteBackground, {-120, -120, 9015, 6015}, nullptr},
-};
-
-// The control array an item belongs to: its name up to the index.
-std::string_view arrayOf(std::string_view name)
-{
-    return name.substr(0, name.find('('));
-}
-
-// The slot that the click target at `index` of the array `array` selects.
-Slot slotOfTarget(std::string_view array, int index)
-{
-    for (const Item& item : kMockUp) {
-        if (item.kind == Kind::Target && item.index == index && arrayOf(item.name) == array)
-            return item.slot;
-    }
-    return Declarations::NoObject;
-}
 
 QString regionText(Slot slot)
 {
@@ -105,56 +46,49 @@ Form1::Form1(Declarations& scheme)
     setWindowIcon(QPixmap(QStringLiteral(":/icons/form1_icon.xpm")));
 
     auto* client = new toolkit::Panel(Qt::white);
-    client->setFixedSize(toolkit::toPixels(kClient).size());
+    client->setFixedSize(toolkit::toPixels(mockup::kClient).size());
     // Each region is a button already; its shapes would be unnamed fillers.
     toolkit::hideDecoration(client);
 
     // Back to front, so that each item lies in front of those below it.
-    for (auto item = std::rbegin(kMockUp); item != std::rend(kMockUp); ++item) {
-        QWidget* control = nullptr;
-        switch (item->kind) {
-        case Kind::Target: {
-            auto* target = new toolkit::ClickTarget(client);
-            const Slot slot = item->slot;
-            const QString region = regionText(slot);
-            target->setAccessibleName(region);
-            target->setAccessibleDescription(QLatin1String(item->place));
-            target->setToolTip(region);
-            if (arrayOf(item->name) == "BGS")
-                m_bgs->addButton(target, item->index);
-            else if (arrayOf(item->name) == "BGAS")
-                m_bgas->addButton(target, item->index);
-            else
-                connect(target, &toolkit::ClickTarget::clicked, this, [this, slot] { select(slot); });
-            m_targets.insert(m_targets.begin(), target);
-            control = target;
-            break;
-        }
-        case Kind::Label: {
-            auto* label = new toolkit::DesignLabel(QStringLiteral("Border Object"), client);
-            label->setWordWrap(true);
-            // BGCS, which covers it, says it already.
-            toolkit::hideFromScreenReader(label);
-            control = label;
-            break;
-        }
-        case Kind::Shape:
-        case Kind::UnoutlinedShape: {
-            auto* shape = new toolkit::Shape(Qt::white,
-                                             item->kind == Kind::UnoutlinedShape ? toolkit::Shape::Outline::None
-                                                                                 : toolkit::Shape::Outline::Drawn,
-                                             client);
-            m_shapes.emplace_back(shape, item->slot);
-            control = shape;
-            break;
-        }
-        }
-        toolkit::place(control, item->name, item->rect);
-    }
-    connect(m_bgs, &QButtonGroup::idClicked, this, [this](int index) { select(slotOfTarget("BGS", index)); });
-    connect(m_bgas, &QButtonGroup::idClicked, this, [this](int index) { select(slotOfTarget("BGAS", index)); });
+    for (auto item = std::rbegin(mockup::kItems); item != std::rend(mockup::kItems); ++item)
+        toolkit::place(add(*item, client), item->name, item->rect);
+    connect(m_bgs, &QButtonGroup::idClicked, this, [this](int index) { select(mockup::slotOfTarget("BGS", index)); });
+    connect(m_bgas, &QButtonGroup::idClicked, this, [this](int index) { select(mockup::slotOfTarget("BGAS", index)); });
     setWidget(client);
     m_tabRing = toolkit::TabRing(m_targets, m_targets.front());
+}
+
+QWidget* Form1::add(const mockup::Item& item, QWidget* client)
+{
+    if (item.kind == mockup::Kind::Target) {
+        auto* target = new toolkit::ClickTarget(client);
+        const Slot slot = item.slot;
+        const QString region = regionText(slot);
+        target->setAccessibleName(region);
+        target->setAccessibleDescription(QLatin1String(item.text));
+        target->setToolTip(region);
+        if (mockup::arrayOf(item.name) == "BGS")
+            m_bgs->addButton(target, item.index);
+        else if (mockup::arrayOf(item.name) == "BGAS")
+            m_bgas->addButton(target, item.index);
+        else
+            connect(target, &toolkit::ClickTarget::clicked, this, [this, slot] { select(slot); });
+        m_targets.insert(m_targets.begin(), target);
+        return target;
+    }
+    if (item.kind == mockup::Kind::Label) {
+        auto* label = new toolkit::DesignLabel(QLatin1String(item.text), client);
+        label->setWordWrap(true);
+        // BGCS, which covers it, says it already.
+        toolkit::hideFromScreenReader(label);
+        return label;
+    }
+    auto* shape = new toolkit::Shape(Qt::white, item.kind == mockup::Kind::UnoutlinedShape ? toolkit::Shape::Outline::None
+                                                                                   : toolkit::Shape::Outline::Drawn,
+                                     client);
+    m_shapes.emplace_back(shape, item.slot);
+    return shape;
 }
 
 void Form1::paintSlot(int slot, const QColor& colour)

@@ -19,6 +19,10 @@
 
 class QButtonGroup;
 
+namespace mockup {
+struct Item;
+}
+
 namespace toolkit {
 class Shape;
 }
@@ -51,6 +55,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Makes an item of the mock-up, as its kind is made.
+    QWidget* add(const mockup::Item& item, QWidget* client);
     void select(Declarations::Slot slot);
     void reveal(QWidget* region);
 

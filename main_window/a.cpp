@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "a.h"
 
+#include "a_layout.h"
 #include "accessibility.h"
 #include "classicframe.h"
 #include "colourselector.h"
@@ -11,7 +12,6 @@
 #include "placement.h"
 #include "programservices.h"
 #include "schemefile.h"
-#include "twips.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -21,30 +21,8 @@
 #include <QPlainTextEdit>
 #include <QShowEvent>
 
-namespace {
-
-using toolkit::Twips;
 using toolkit::twipsToPixels;
-
-// The client area below the menu bar, and the two docked panels: Picture1
-// down the left edge above Picture2, which spans the bottom edge.
-constexpr int kClientWidth = 10230;
-constexpr int kClientHeight = 6780;
-constexpr int kPicture1Width = 1785;
-constexpr int kPicture2Height = 240;
-
-// Left, Top, Width, Height in twips, each inside the container named.
-//                                        Left   Top  Width Height
-constexpr Twips kFrame1 /* Picture1 */ {   120,   120, 1455,  855};
-constexpr Twips kObj /* Frame1 */ {        240,   240,  975,  495};
-constexpr Twips kFrame2 /* Picture1 */ {   120,  1080, 1455, 2175};
-constexpr Twips kDefault /* Picture1 */ {  120,  3480, 1455, 1935};
-constexpr Twips kLabel1 /* Picture2 */ {  4320,     0, 1815,  375}; // taller than the strip
-
-const QColor kPanelGrey(192, 192, 192);
-const QColor kChildAreaGrey(224, 224, 224);
-
-} // namespace
+using namespace alayout;
 
 A::A(Declarations& scheme, toolkit::ProgramServices& services)
     : m_scheme(scheme)
@@ -60,6 +38,20 @@ A::A(Declarations& scheme, toolkit::ProgramServices& services)
     setWindowTitle(QStringLiteral("Veskoro Colour  Designer"));
     setWindowIcon(QPixmap(QStringLiteral(":/icons/a_icon.xpm")));
 
+    setCentralWidget(createClient());
+    createActions();
+    resizeToDesign();
+
+    m_timer1.setObjectName(QStringLiteral("Timer1"));
+    m_timer1.setInterval(1000);
+    connect(&m_timer1, &QTimer::timeout, this, &A::timer1Tick);
+    m_timer1.start();
+}
+
+// The child-window area between the two docked panels, and the keyboard's
+// route through the panels and the channel editor.
+QWidget* A::createClient()
+{
     auto* client = new QWidget(this);
     m_mdiArea = new QMdiArea(client);
     m_mdiArea->setBackground(kChildAreaGrey);
@@ -74,27 +66,25 @@ A::A(Declarations& scheme, toolkit::ProgramServices& services)
     docking->addWidget(picture1, 0, 0);
     docking->addWidget(m_mdiArea, 0, 1);
     docking->addWidget(picture2, 1, 0, 1, 2);
-    setCentralWidget(client);
 
     std::vector<QWidget*> chain{picture1};
     for (QWidget* control : m_selector->tabChain())
         chain.push_back(control);
     chain.push_back(picture2);
     m_tabRing = toolkit::TabRing(std::move(chain), m_selector->tabChain().front());
+    return client;
+}
 
-    createActions();
-
-    // The window's layout gives the menu bar its height for the window's
-    // width, which the Windows style makes a pixel more than its size hint.
+// The client area at its design size, centred on the screen, or as much of
+// it as the screen holds. The window's layout gives the menu bar its height
+// for the window's width, which the Windows style makes a pixel more than
+// its size hint.
+void A::resizeToDesign()
+{
     const int width = twipsToPixels(kClientWidth);
     const int menuHeight = menuBar()->heightForWidth(width);
     resize(width, twipsToPixels(kClientHeight) + (menuHeight >= 0 ? menuHeight : menuBar()->sizeHint().height()));
     toolkit::placeOnScreen(this);
-
-    m_timer1.setObjectName(QStringLiteral("Timer1"));
-    m_timer1.setInterval(1000);
-    connect(&m_timer1, &QTimer::timeout, this, &A::timer1Tick);
-    m_timer1.start();
 }
 
 // A docked picture box: a stop in the keyboard's tab chain, which the mouse

@@ -56,6 +56,8 @@ protected:
     void moveEvent(QMoveEvent* event) override;
 
 private:
+    QWidget* createClient();
+    void resizeToDesign();
     void createActions();
     QWidget* createPanel(const char* name, const QString& accessibleName);
     QWidget* createPicture1();
