@@ -18,10 +18,6 @@ namespace toolkit {
 
 enum class Ink { Text, Graphic };
 
-// The contrast ratio of two colours, from 1 to 21, from their relative
-// luminance as the guidelines define it.
-double contrastRatio(const QColor& first, const QColor& second);
-
 // The classic desktop's text, selection and dark shadow colours.
 inline const QColor kClassicText(0, 0, 0);
 inline const QColor kClassicHighlight(0, 0, 128);

@@ -12,7 +12,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utility>
 
 namespace toolkit {
 
