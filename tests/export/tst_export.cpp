@@ -7,6 +7,7 @@
 #include <QtTest>
 
 #ifdef Q_OS_LINUX
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -256,7 +257,22 @@ void TestExport::aChosenFolderKeepsTheWork()
         QVERIFY(QDir(lookAlike).removeRecursively());
     }
     QVERIFY(access(odd + "/colors.DAT", F_OK) != 0);
+    // A twin on the way is named as such, the chosen folder as chosen.
+    const QString inside = lookAlike + QStringLiteral("/scheme");
+    QVERIFY(QDir().mkpath(inside));
+    services.folderToChoose = inside;
+    QVERIFY(!another.run(Declarations(), services));
+    QCOMPARE(services.messages.last().text,
+             QStringLiteral("The colour scheme was not saved.\n\nTwo folders in %1 show the same name caf\ufffd, on the "
+                            "way to the chosen folder %2, so no file can be written there safely.")
+                 .arg(parent.path(), inside));
+    // A file by the odd name is no folder a chooser shows: the real one is taken.
     QCOMPARE(::rmdir(odd.constData()), 0); // Qt would look for it under its look-alike name
+    QCOMPARE(::close(::open(odd.constData(), O_CREAT | O_WRONLY, 0644)), 0);
+    services.folderToChoose = inside;
+    QVERIFY(another.run(Declarations(), services));
+    QCOMPARE(readAll(inside + QStringLiteral("/colors.DAT")), kSchemeAtStart);
+    QCOMPARE(::unlink(odd.constData()), 0);
 #endif
 }
 

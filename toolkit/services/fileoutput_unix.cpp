@@ -63,48 +63,65 @@ QString writeAll(int fd, const QByteArray& bytes)
     return {};
 }
 
-// Writes the bytes to a new temporary file and puts it in place of
-// `fileName`; `old` is the file replaced, if any. `vanished` tells that the
+const QString kSwapped = QStringLiteral("Another user changed the file in the folder while it was being saved, "
+                                         "so the file there now is not the one written.");
+
+// One try at replacing a file, and whether another try may succeed: the
 // temporary file was removed by someone else before its rename.
-WriteResult replaceWith(int directory, const QByteArray& fileName, const QByteArray& bytes, const struct stat* old,
-                        bool& vanished)
+struct Attempt {
+    WriteResult result;
+    bool vanished = false;
+};
+
+// Writes the bytes to a new temporary file and puts it in place of
+// `fileName`; `old` is the file replaced, if any.
+Attempt replaceWith(int directory, const QByteArray& fileName, const QByteArray& bytes, const struct stat* old)
 {
-    // The new file is never more open than the one it replaces, nor than any
-    // new file, and never carries setuid, setgid, sticky or execute bits.
-    QByteArray temporaryName;
-    Descriptor file{createTemporary(directory, temporaryName, old ? old->st_mode & 0606 : 0666)};
-    if (file.fd < 0)
-        return failed(systemReason(errno));
+    // Until it is given the old file's access, a new file replacing one is
+    // its owner's alone; a first colors.DAT is made as any new file is.
+    Temporary temporary = createTemporary(directory, old ? 0600 : 0666);
+    if (!temporary.failure.isEmpty())
+        return {failed(temporary.failure)};
     const auto discard = [&](const QString& reason) {
-        ::unlinkat(directory, temporaryName.constData(), 0);
-        return failed(reason);
+        removeIfNamed(directory, temporary.name, temporary.status);
+        return Attempt{failed(reason)};
     };
-    if (old && settleGroup(file.fd, *old) != 0)
+    if (old && settleAccess(temporary.file.fd, temporary.status, directory, fileName, *old) != 0)
         return discard(systemReason(errno));
 
-    const QString failure = writeAll(file.fd, bytes);
+    const QString failure = writeAll(temporary.file.fd, bytes);
     if (!failure.isEmpty())
         return discard(failure);
     // Errors that only show once the data reaches the disk (a full quota on
     // NFS, a failing disk) show here, while the old file is still whole.
-    if (syncData(file.fd) != 0)
+    if (syncData(temporary.file.fd) != 0)
         return discard(systemReason(errno));
     // The lock lasts as long as any descriptor of the file: this copy keeps
     // it until the rename, past the close whose result is checked.
-    const Descriptor lock{retried([&] { return ::fcntl(file.fd, F_DUPFD_CLOEXEC, 0); })};
+    const Descriptor lock(retried([&] { return ::fcntl(temporary.file.fd, F_DUPFD_CLOEXEC, 0); }));
     if (lock.fd < 0)
         return discard(systemReason(errno));
-    if (closeOnce(file.release()) != 0)
+    if (closeOnce(temporary.file.release()) != 0)
         return discard(systemReason(errno));
-    if (retried([&] { return ::renameat(directory, temporaryName.constData(), directory, fileName.constData()); })
-        != 0) {
-        vanished = errno == ENOENT;
-        return discard(systemReason(errno));
+    // In a folder others may write, the name may lead elsewhere by now:
+    // gone, or another user's file put in its place.
+    if (!isNamed(directory, temporary.name, temporary.status)) {
+        struct stat named {};
+        const bool gone = ::fstatat(directory, temporary.name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0;
+        return {failed(gone ? kKeptRemoving : kSwapped), gone};
     }
+    if (retried([&] {
+            return ::renameat(directory, temporary.name.constData(), directory, fileName.constData());
+        }) != 0) {
+        const int error = errno;
+        return {discard(systemReason(error)).result, error == ENOENT};
+    }
+    if (!isNamed(directory, fileName, temporary.status))
+        return {failed(kSwapped)};
     // From here the new file stands in place of the old one. Only once the
     // directory is on disk is that change itself safe from a power cut.
     if (retried([&] { return ::fsync(directory); }) != 0)
-        return {QString(), systemReason(errno)};
+        return {{QString(), systemReason(errno)}};
     return {};
 }
 
@@ -145,14 +162,14 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes)
         return failed(systemReason(errno));
     }
 
-    // Where each machine's locks are its own (NFS mounted nolock), another
-    // machine's clean-up may take this Save's live temporary file for a
-    // leftover; the Save then starts again, a few times at most.
+    // A Save whose live temporary file another machine's clean-up took for
+    // a leftover starts again, a few times at most.
     for (int attempt = 1;; ++attempt) {
-        bool vanished = false;
-        const WriteResult result = replaceWith(directory.fd, fileName, bytes, replacing ? &existing : nullptr, vanished);
-        if (!vanished || attempt == 3)
-            return result;
+        const Attempt tried = replaceWith(directory.fd, fileName, bytes, replacing ? &existing : nullptr);
+        if (!tried.vanished)
+            return tried.result;
+        if (attempt == 3)
+            return failed(kKeptRemoving);
     }
 }
 

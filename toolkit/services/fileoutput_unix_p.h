@@ -3,6 +3,7 @@
 
 // What the Unix half of writeFileAtomically shares between its files.
 
+#include <QByteArray>
 #include <QString>
 
 #include <cerrno>
@@ -31,6 +32,14 @@ inline auto retried(Call call)
 // Closes a descriptor when it goes out of scope.
 struct Descriptor {
     int fd = -1;
+    Descriptor() = default;
+    explicit Descriptor(int opened) : fd(opened) {}
+    Descriptor(Descriptor&& other) noexcept : fd(other.release()) {}
+    Descriptor& operator=(Descriptor&& other) noexcept
+    {
+        std::swap(fd, other.fd);
+        return *this;
+    }
     ~Descriptor()
     {
         if (fd >= 0)
@@ -39,13 +48,38 @@ struct Descriptor {
     int release() { return std::exchange(fd, -1); }
 };
 
-// Creates a new, empty temporary file in `directory`, named `name`, with
-// `mode` narrowed by the umask, and returns its descriptor, or -1 with errno.
-int createTemporary(int directory, QByteArray& name, mode_t mode);
+// Where each machine's locks are its own (NFS mounted nolock), another
+// machine's clean-up may take a live temporary file for a leftover.
+inline const QString kKeptRemoving =
+    QStringLiteral("Another program kept removing the new file before it could take its place.");
 
-// Gives a new file the group, and the group's bits, of the `old` one it
-// replaces, as far as the saver may.
-int settleGroup(int fd, const struct stat& old);
+// Whether `name` in `directory` is the file `own` describes.
+bool isNamed(int directory, const QByteArray& name, const struct stat& own);
+
+// Removes `name` from `directory` where it is still the file `own`, and not
+// one someone else put there since.
+void removeIfNamed(int directory, const QByteArray& name, const struct stat& own);
+
+// A Save's new, empty temporary file, locked where the file system has
+// locks, or why none could be made.
+struct Temporary {
+    Descriptor file;
+    QByteArray name;
+    struct stat status {};
+    QString failure;
+};
+
+// Creates a temporary file in `directory` with `mode`, narrowed as for any
+// new file. Every file it makes and gives up is removed.
+Temporary createTemporary(int directory, mode_t mode);
+
+// Gives the new file `fd`, made as `created`, the access of the `old` file it
+// replaces, named `fileName` in `directory`: its owner and group where the
+// saver may set them, and its access list, if it has one, or else its mode
+// narrowed by the umask; never a setuid, setgid, sticky or execute bit.
+// Returns 0, or -1 with errno.
+int settleAccess(int fd, const struct stat& created, int directory, const QByteArray& fileName,
+                 const struct stat& old);
 
 // Removes the temporary files in `directory` that a killed Save left.
 void removeLeftovers(int directory);

@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -52,16 +54,21 @@ ProgramDirectory programs(const QString& directory)
 }
 
 #ifdef Q_OS_UNIX
-// Whether an entry of `parent` reads as `name` but does not go back to the
+// Whether a folder in `parent` reads as `name` but does not go back to the
 // same bytes: its bytes were not valid text, and Qt put U+FFFD in their place.
+// Only folders count: a folder chooser shows no files.
 bool readsAsALostName(const QString& parent, const QString& name)
 {
     DIR* entries = ::opendir(QFile::encodeName(parent).constData());
     if (!entries)
         return false;
     bool found = false;
-    while (const dirent* entry = ::readdir(entries))
-        found = found || (QFile::decodeName(entry->d_name) == name && QFile::encodeName(name) != entry->d_name);
+    while (const dirent* entry = ::readdir(entries)) {
+        struct stat status {};
+        found = found
+            || (QFile::decodeName(entry->d_name) == name && QFile::encodeName(name) != entry->d_name
+                && ::fstatat(::dirfd(entries), entry->d_name, &status, 0) == 0 && S_ISDIR(status.st_mode));
+    }
     ::closedir(entries);
     return found;
 }
@@ -76,13 +83,19 @@ QString lostInDecoding(const QString& folder)
 {
 #ifdef Q_OS_UNIX
     QString parent = QStringLiteral("/");
-    for (const QString& part : folder.split(u'/', Qt::SkipEmptyParts)) {
-        if (part.contains(QChar::ReplacementCharacter) && readsAsALostName(parent, part))
-            return QFileInfo::exists(parent + part)
+    const QStringList parts = folder.split(u'/', Qt::SkipEmptyParts);
+    for (const QString& part : parts) {
+        if (part.contains(QChar::ReplacementCharacter) && readsAsALostName(parent, part)) {
+            if (!QFileInfo(parent + part).isDir())
+                return notText(kChosenFolder, folder).problem;
+            const QString where = QDir::toNativeSeparators(QDir::cleanPath(parent));
+            return &part == &parts.last()
                 ? QStringLiteral("Two folders in %1 show the same name as the chosen folder %2, "
+                                 "so no file can be written there safely.").arg(where, part)
+                : QStringLiteral("Two folders in %1 show the same name %2, on the way to the chosen folder %3, "
                                  "so no file can be written there safely.")
-                      .arg(QDir::toNativeSeparators(QDir::cleanPath(parent)), part)
-                : notText(kChosenFolder, folder).problem;
+                      .arg(where, part, QDir::toNativeSeparators(QDir::cleanPath(folder)));
+        }
         parent += part + u'/';
     }
 #else

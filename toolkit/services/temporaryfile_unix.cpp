@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The temporary files of a Save on Unix: created, given their group, and
-// removed once no Save holds them.
+// The temporary files of a Save on Unix: created, held, and removed once no
+// Save holds them.
 #include "fileoutput_p.h"
 #include "fileoutput_unix_p.h"
-
-#include <QFile>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -12,70 +10,81 @@
 
 namespace toolkit {
 
-// The file is returned locked, so that another copy's removeLeftovers keeps
-// it. It never opens a file that exists, so nothing planted there is
-// followed or written into.
-// A file is only seen by others once it has a name, and another copy may take
-// its lock in the instant before this one does; the file is then gone or
-// about to go, and another name is tried. Where the file system refuses
-// locks (NFS with no lock manager answering), no clean-up can take one
-// either, so the file is kept unlocked. The mode, narrowed by the umask as
-// for any new file, is the file's final one but for the group's bits.
-int createTemporary(int directory, QByteArray& name, mode_t mode)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = temporaryName();
-        Descriptor file{retried([&] {
-            return ::openat(directory, name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-        })};
-        if (file.fd < 0 && errno != EEXIST)
-            return -1;
-        struct stat status {};
-        if (file.fd >= 0
-            && (retried([&] { return ::flock(file.fd, LOCK_EX | LOCK_NB); }) == 0 || errno != EWOULDBLOCK)
-            && ::fstat(file.fd, &status) == 0 && status.st_nlink > 0)
-            return file.release();
-    }
-    errno = EEXIST;
-    return -1;
-}
-
 namespace {
 
-// The process's umask, which only Linux tells without changing it; elsewhere
-// the strictest is assumed, so a group is never given what it might not have.
-mode_t creationMask()
+const QString kKeptTaking = QStringLiteral("Another program kept taking the new file before it could be written.");
+
+// Whether a file just made is this Save's to write: locked by it, where the
+// file system has locks, and still named. A file is only seen by others once
+// it has a name, and another copy's clean-up may take its lock in the
+// instant before this one does; the file is then gone or about to go. A
+// file given up is removed where it is still this Save's, and `cause` says
+// why it was given up.
+bool claimed(int directory, const QByteArray& name, int fd, struct stat& own, QString& cause)
 {
-#ifdef Q_OS_LINUX
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (status.open(QIODevice::ReadOnly)) {
-        for (const QByteArray& line : status.readAll().split('\n')) {
-            bool octal = false;
-            const uint mask = line.startsWith("Umask:") ? line.mid(6).trimmed().toUInt(&octal, 8) : 0;
-            if (octal)
-                return mode_t(mask);
-        }
+    if (::fstat(fd, &own) != 0) {
+        cause = systemReason(errno);
+        // Made a moment ago with O_EXCL: the name is this Save's own still.
+        ::unlinkat(directory, name.constData(), 0);
+        return false;
     }
-#endif
-    return 077;
+    // Where the file system refuses locks (NFS with no lock manager
+    // answering), no clean-up can take one either, so the file is kept
+    // unlocked.
+    if (retried([&] { return ::flock(fd, LOCK_EX | LOCK_NB); }) != 0 && errno == EWOULDBLOCK) {
+        removeIfNamed(directory, name, own);
+        cause = kKeptTaking;
+        return false;
+    }
+    if (!isNamed(directory, name, own)) {
+        cause = kKeptRemoving;
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
-// A folder may give new files its own group (setgid, or by the system's
-// rule), which would open the old file's contents to that group. The file is
-// created with no group bits; it then takes the old file's group where the
-// saver may set it, with the old group bits, or else gives the folder's group
-// no more than everyone had.
-int settleGroup(int fd, const struct stat& old)
+bool isNamed(int directory, const QByteArray& name, const struct stat& own)
 {
-    struct stat created {};
-    if (::fstat(fd, &created) != 0)
-        return -1;
-    mode_t group = old.st_mode & 060 & ~creationMask();
-    if (created.st_gid != old.st_gid && ::fchown(fd, uid_t(-1), old.st_gid) != 0)
-        group &= (old.st_mode & 07) << 3;
-    return group == 0 ? 0 : retried([&] { return ::fchmod(fd, (created.st_mode & 0777) | group); });
+    struct stat named {};
+    return ::fstatat(directory, name.constData(), &named, AT_SYMLINK_NOFOLLOW) == 0 && named.st_dev == own.st_dev
+        && named.st_ino == own.st_ino;
+}
+
+void removeIfNamed(int directory, const QByteArray& name, const struct stat& own)
+{
+    if (isNamed(directory, name, own))
+        ::unlinkat(directory, name.constData(), 0);
+}
+
+// The file is returned locked, so that another copy's removeLeftovers keeps
+// it. It never opens a file that exists, so nothing planted there is
+// followed or written into. Where every try fails, the first true cause is
+// given, not the last name's.
+Temporary createTemporary(int directory, mode_t mode)
+{
+    Temporary made;
+    QString cause;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        made.name = temporaryName();
+        made.file = Descriptor(retried([&] {
+            return ::openat(directory, made.name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                            mode);
+        }));
+        if (made.file.fd < 0 && errno != EEXIST) {
+            made.failure = systemReason(errno);
+            return made;
+        }
+        QString why;
+        if (made.file.fd >= 0 && claimed(directory, made.name, made.file.fd, made.status, why))
+            return made;
+        if (cause.isEmpty())
+            cause = why;
+    }
+    made.file = Descriptor();
+    made.failure = cause.isEmpty() ? systemReason(EEXIST) : cause;
+    return made;
 }
 
 // A Save killed halfway leaves its temporary file behind; a running Save

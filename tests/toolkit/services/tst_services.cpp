@@ -25,6 +25,10 @@
 #include <thread>
 #include <sys/sysmacros.h>
 #include <unistd.h>
+#ifdef QV_HAVE_ACL
+#include <acl/libacl.h>
+#include <sys/acl.h>
+#endif
 #endif
 
 namespace {
@@ -33,7 +37,7 @@ const QByteArray kContent = "#FFFFFF ; background\r\n\xA9\r\n";
 
 #ifdef Q_OS_LINUX
 
-enum Fault { SizeLimit, ReadOnlyFolder, ReadOnlyFile, OpenDirectory, CreateFile, DataSync, CloseTemporary, Rename, DirectorySync, Lock };
+enum Fault { SizeLimit, ReadOnlyFolder, ReadOnlyFile, OpenDirectory, CreateFile, DataSync, CloseTemporary, Rename, DirectorySync, Lock, StatTemporary };
 
 const int kNobody = 65534;
 
@@ -46,8 +50,49 @@ FailingCalls::Fault& faultOf(int fault)
     case CloseTemporary: return FailingCalls::closeTemporary;
     case Rename: return FailingCalls::rename;
     case Lock: return FailingCalls::lock;
+    case StatTemporary: return FailingCalls::statTemporary;
     default: return FailingCalls::directorySync;
     }
+}
+
+// Gives a file, or a folder as its default, the access list `text`, mask
+// computed; returns 0, or the error, EOPNOTSUPP where no list can be kept.
+int setAcl(const QByteArray& path, bool folderDefault, const QString& text)
+{
+    if (text.isEmpty())
+        return 0;
+#ifdef QV_HAVE_ACL
+    acl_t acl = acl_from_text(text.toLatin1().constData());
+    if (!acl || acl_calc_mask(&acl) != 0)
+        return EINVAL;
+    const int set = acl_set_file(path.constData(), folderDefault ? ACL_TYPE_DEFAULT : ACL_TYPE_ACCESS, acl);
+    const int error = errno;
+    acl_free(acl);
+    return set == 0 ? 0 : error;
+#else
+    Q_UNUSED(path);
+    Q_UNUSED(folderDefault);
+    return EOPNOTSUPP;
+#endif
+}
+
+// A file's access list, numeric ids, where it holds more than its mode.
+QString aclOf(const QByteArray& path)
+{
+#ifdef QV_HAVE_ACL
+    acl_t acl = acl_get_file(path.constData(), ACL_TYPE_ACCESS);
+    QString text;
+    if (acl && acl_equiv_mode(acl, nullptr) != 0) {
+        char* written = acl_to_any_text(acl, nullptr, ',', TEXT_NUMERIC_IDS);
+        text = QString::fromLatin1(written);
+        acl_free(written);
+    }
+    acl_free(acl);
+    return text;
+#else
+    Q_UNUSED(path);
+    return QString();
+#endif
 }
 
 #endif
@@ -131,6 +176,16 @@ void TestServices::failedWriteKeepsTheOldFile_data()
     QTest::newRow("locks refused, ENOLCK") << int(Lock) << ENOLCK << -1 << "" << "";
     QTest::newRow("locks refused, EOPNOTSUPP") << int(Lock) << EOPNOTSUPP << -1 << "" << "";
     QTest::newRow("locks refused, EINVAL") << int(Lock) << EINVAL << -1 << "" << "";
+    // Another copy's clean-up takes every new file's lock: each is removed,
+    // and the reason is the true one.
+    QTest::newRow("lock taken on every name") << int(Lock) << EWOULDBLOCK << -1
+                                              << "Another program kept taking the new file before it could be written." << "";
+    QTest::newRow("new file's status fails once") << int(StatTemporary) << EIO << 1 << "" << "";
+    QTest::newRow("new file's status fails") << int(StatTemporary) << EIO << -1 << "Input/output error" << "";
+    // Another machine's clean-up removes the live file three times: the
+    // Save starts again twice, then says what happened.
+    QTest::newRow("three vanishings") << int(Rename) << ENOENT << 3
+                                      << "Another program kept removing the new file before it could take its place." << "";
 }
 
 void TestServices::failedWriteKeepsTheOldFile()
@@ -168,6 +223,10 @@ void TestServices::failedWriteKeepsTheOldFile()
         // A lasting fault meets Save after Save.
         for (int save = 0; save < (times < 0 ? 3 : 1); ++save)
             result = m_services.writeTextFile(path, kContent);
+        // Every fault armed for a few calls met them all, and no more tries
+        // were made than that: three vanishings end the Save.
+        if (fault != SizeLimit && times > 0)
+            QCOMPARE(faultOf(fault).times, 0);
         FailingCalls::disarm();
     }
     QCOMPARE(result.failure, failure);
@@ -181,19 +240,34 @@ void TestServices::replacedFileKeepsOnlyItsOwnersPermissions_data()
     QTest::addColumn<int>("before"); // -1: no file yet
     QTest::addColumn<bool>("othersFile");
     QTest::addColumn<int>("after");
+    QTest::addColumn<QString>("acl");        // the old file's access list; empty: its mode alone
+    QTest::addColumn<QString>("folderAcl");  // the folder's default list, if any
+    QTest::addColumn<QString>("aclAfter");   // empty: the new file's mode alone
 
     // Under a umask of 022, as most desktops have it: never more open than
     // the file replaced, nor than a new file.
-    QTest::newRow("new file") << -1 << false << 0644;
-    QTest::newRow("own file, owner only") << 0600 << false << 0600;
-    QTest::newRow("own file with special bits") << 06777 << false << 0644;
-    QTest::newRow("another user's file with special bits") << 06777 << true << 0644;
-    QTest::newRow("another user's private file") << 0600 << true << 0600;
-    QTest::newRow("read-only file, saved by root") << 0444 << false << 0444;
+    QTest::newRow("new file") << -1 << false << 0644 << "" << "" << "";
+    QTest::newRow("own file, owner only") << 0600 << false << 0600 << "" << "" << "";
+    QTest::newRow("own file with special bits") << 06777 << false << 0644 << "" << "" << "";
+    QTest::newRow("another user's file with special bits") << 06777 << true << 0644 << "" << "" << "";
+    QTest::newRow("another user's private file") << 0600 << true << 0600 << "" << "" << "";
+    QTest::newRow("read-only file, saved by root") << 0444 << false << 0444 << "" << "" << "";
     // A folder that gives new files its own group: the file keeps its group
     // where the saver may set it; where not, the folder's group gets nothing.
-    QTest::newRow("setgid folder of another group, saved by root") << 0640 << true << 0640;
-    QTest::newRow("setgid folder of another group, saved by the owner") << 0640 << true << 0600;
+    QTest::newRow("setgid folder of another group, saved by root") << 0640 << true << 0640 << "" << "" << "";
+    QTest::newRow("setgid folder of another group, saved by the owner") << 0640 << true << 0600 << "" << "" << "";
+    // A Save that can't read the umask assumes the strictest.
+    QTest::newRow("own file, umask unreadable") << 0644 << false << 0600 << "" << "" << "";
+    // Access lists: the new file carries the old one's, entries and mask,
+    // and no folder's default reaches a file that had none.
+    QTest::newRow("folder's default list, file with none")
+        << 0640 << false << 0640 << "" << "u::rwx,u:65534:rw-,g::r-x,g:4343:rw-,m::rwx,o::---" << "";
+    QTest::newRow("list whose mask is wider than its group")
+        << 0660 << true << 0660 << "u::rw-,u:65534:rw-,g::---,m::rw-,o::---" << ""
+        << "user::rw-,user:65534:rw-,group::---,mask::rw-,other::---";
+    QTest::newRow("named group kept, folder's default list")
+        << 0640 << false << 0640 << "u::rw-,g::r--,g:4343:r--,m::r--,o::---" << "u::rwx,u:65534:rwx,g::rwx,o::rwx"
+        << "user::rw-,group::r--,group:4343:r--,mask::r--,other::---";
 }
 
 void TestServices::replacedFileKeepsOnlyItsOwnersPermissions()
@@ -201,6 +275,9 @@ void TestServices::replacedFileKeepsOnlyItsOwnersPermissions()
     QFETCH(int, before);
     QFETCH(bool, othersFile);
     QFETCH(int, after);
+    QFETCH(QString, acl);
+    QFETCH(QString, folderAcl);
+    QFETCH(QString, aclAfter);
 
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("colors.DAT"));
@@ -209,6 +286,7 @@ void TestServices::replacedFileKeepsOnlyItsOwnersPermissions()
     const bool setgidFolder = row.startsWith("setgid");
     const bool byOwner = row.endsWith("by the owner");
     const gid_t folderGroup = 4242, filesGroup = 4343;
+    int listed = 0;
     if (before >= 0) {
         writeFile(name, "planted");
         if (othersFile && chown(path.constData(), kNobody, setgidFolder ? filesGroup : kNobody) != 0)
@@ -216,7 +294,14 @@ void TestServices::replacedFileKeepsOnlyItsOwnersPermissions()
         QCOMPARE(chmod(path.constData(), mode_t(before)), 0);
         if (before == 0444 && geteuid() != 0)
             QSKIP("only root may write a read-only file");
+        listed = setAcl(path, false, acl);
     }
+    listed = listed ? listed : setAcl(QFile::encodeName(dir.path()), true, folderAcl);
+    if (listed == EOPNOTSUPP)
+        QSKIP("this file system keeps no access lists");
+    QCOMPARE(listed, 0);
+    if (row.contains("umask"))
+        FailingCalls::readUmask = {ENOENT, -1};
     if (setgidFolder) {
         const QByteArray folder = QFile::encodeName(dir.path());
         QCOMPARE(chown(folder.constData(), uid_t(-1), folderGroup), 0);
@@ -230,12 +315,15 @@ void TestServices::replacedFileKeepsOnlyItsOwnersPermissions()
     if (byOwner)
         QCOMPARE(seteuid(0), 0);
     umask(mask);
+    FailingCalls::disarm();
     QVERIFY(written);
     QCOMPARE(readAll(name), kContent);
     struct stat status {};
     QCOMPARE(lstat(path.constData(), &status), 0);
     QCOMPARE(int(status.st_mode & 07777), after);
-    QCOMPARE(status.st_uid, saver);
+    // Root gives another user's file back to them.
+    QCOMPARE(status.st_uid, othersFile ? uid_t(kNobody) : saver);
+    QCOMPARE(aclOf(path), aclAfter);
     if (setgidFolder)
         QCOMPARE(status.st_gid, byOwner ? folderGroup : filesGroup);
 }
@@ -320,6 +408,10 @@ void TestServices::leftoversOfAnInterruptedSaveAreRemoved_data()
     // Another machine, whose locks this one can't see, took the live file
     // for a leftover: the Save starts again.
     QTest::newRow("removed meanwhile, before the rename") << "" << "meanwhile" << false;
+    // In a folder others may write, another user puts a file of their own at
+    // the temporary name: it is never reported as saved.
+    QTest::newRow("swapped before the rename") << "" << "swapped" << false;
+    QTest::newRow("swapped at the rename") << "" << "swapped" << false;
     // Where locks are refused, nothing is proven abandoned.
     QTest::newRow("locks refused") << ".colors.tmp.k3x9q" << "unlockable" << false;
     QTest::newRow("someone's named pipe") << ".colors.tmp.k3x9q" << "pipe" << false;
@@ -365,6 +457,7 @@ void TestServices::leftoversOfAnInterruptedSaveAreRemoved()
     }
     if (kind == "meanwhile") {
         const QByteArray row = QTest::currentDataTag();
+        FailingCalls::disarm();
         (row.endsWith("lock") ? FailingCalls::beforeLock : FailingCalls::beforeRename) = [&] {
             if (!row.startsWith("removed"))
                 QVERIFY(m_services.writeTextFile(path, "theirs").written());
@@ -374,6 +467,29 @@ void TestServices::leftoversOfAnInterruptedSaveAreRemoved()
         QCOMPARE(m_services.writeTextFile(path, kContent).failure, QString());
         QCOMPARE(readAll(path), kContent);
         QCOMPARE(entries(dir), QStringList{"colors.DAT"});
+        // The other copy met this Save's file, and a clean-up running beside
+        // it did not make it start again: each Save flushed its file once,
+        // and only the one whose file was removed twice.
+        QVERIFY(!FailingCalls::beforeLock && !FailingCalls::beforeRename);
+        QCOMPARE(FailingCalls::dataSync.calls, 2);
+        return;
+    }
+    if (kind == "swapped") {
+        writeFile(path, "my previous scheme");
+        const QString theirs = dir.filePath(QStringLiteral("theirs"));
+        writeFile(theirs, "another user's file");
+        const bool atRename = QByteArray(QTest::currentDataTag()).endsWith("at the rename");
+        (atRename ? FailingCalls::beforeRename : FailingCalls::beforeCloseTemporary) = [&] {
+            for (const QString& live : QDir(dir.path()).entryList({".colors.tmp.*"}, QDir::Files | QDir::Hidden))
+                QVERIFY(QFile::remove(dir.filePath(live)) && QFile::link(theirs, dir.filePath(live)));
+        };
+        QCOMPARE(m_services.writeTextFile(path, kContent).failure,
+                 QStringLiteral("Another user changed the file in the folder while it was being saved, so the file "
+                                "there now is not the one written."));
+        FailingCalls::disarm();
+        QCOMPARE(readAll(path), atRename ? QByteArray("another user's file") : QByteArray("my previous scheme"));
+        // Their file, and its link at colors.DAT or, not yet renamed, at the temporary name.
+        QCOMPARE(entries(dir).size(), atRename ? 2 : 3);
         return;
     }
     if (kind == "unlockable")
