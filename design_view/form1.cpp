@@ -75,6 +75,7 @@ QWidget* Form1::add(const mockup::Item& item, QWidget* client)
         else
             connect(target, &toolkit::ClickTarget::clicked, this, [this, slot] { select(slot); });
         m_targets.insert(m_targets.begin(), target);
+        m_regions.emplace_back(target, &item);
         return target;
     }
     if (item.kind == mockup::Kind::Label) {
@@ -89,6 +90,17 @@ QWidget* Form1::add(const mockup::Item& item, QWidget* client)
                                      client);
     m_shapes.emplace_back(shape, item.slot);
     return shape;
+}
+
+// Each region of the slot selected says it is the Current Object whenever
+// the keyboard reaches it; the selection itself is heard as it is made.
+void Form1::describeSelection(Slot slot)
+{
+    for (const auto& [target, item] : m_regions) {
+        const QString place = QLatin1String(item->text);
+        target->setAccessibleDescription(item->slot == slot ? place + QStringLiteral(", the Current Object") : place);
+    }
+    toolkit::announce(this, QStringLiteral("Current Object ") + regionText(slot));
 }
 
 void Form1::paintSlot(int slot, const QColor& colour)
@@ -220,6 +232,7 @@ void Form1::closeEvent(QCloseEvent* event)
 void Form1::select(Slot slot)
 {
     const Math::ChannelTexts channels = m_scheme.select(slot);
+    describeSelection(slot);
     Q_EMIT regionSelected(regionText(slot), QString::fromStdString(channels.red),
                           QString::fromStdString(channels.green), QString::fromStdString(channels.blue));
 }

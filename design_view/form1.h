@@ -58,6 +58,7 @@ private:
     // Makes an item of the mock-up, as its kind is made.
     QWidget* add(const mockup::Item& item, QWidget* client);
     void select(Declarations::Slot slot);
+    void describeSelection(Declarations::Slot slot);
     void reveal(QWidget* region);
 
     Declarations& m_scheme;
@@ -68,5 +69,7 @@ private:
     std::vector<std::pair<toolkit::Shape*, Declarations::Slot>> m_shapes;
     // The click targets, front to back: the keyboard's order through them.
     std::vector<QWidget*> m_targets;
+    // Each click target with the item it stands for.
+    std::vector<std::pair<QWidget*, const mockup::Item*>> m_regions;
     toolkit::TabRing m_tabRing;
 };

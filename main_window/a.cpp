@@ -143,6 +143,8 @@ void A::createActions()
 {
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     fileMenu->setObjectName(QStringLiteral("fmnu"));
+    // Heard as the menu opens: "File menu".
+    fileMenu->setAccessibleName(QString(fileMenu->title()).remove(u'&'));
 
     QAction* saveAct = fileMenu->addAction(QStringLiteral("&Save"), this, &A::save);
     saveAct->setObjectName(QStringLiteral("fmnus"));
@@ -224,8 +226,8 @@ void A::switchPane()
 void A::showSelection(const QString& regionName, const QString& red, const QString& green,
                       const QString& blue)
 {
-    // Qt tells a listening screen reader the label's new name, so the newly
-    // selected region is announced.
+    // The label's new name reaches a screen reader that follows labels;
+    // Orca hears the selection from the region selected.
     m_obj->setText(regionName);
     m_selector->load(red, green, blue);
 }

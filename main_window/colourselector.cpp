@@ -6,6 +6,7 @@
 #include "shape.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -97,8 +98,6 @@ ColourSelector::ColourSelector(QWidget* parent)
         m_boxes[channel] = new QLineEdit(QStringLiteral("00"), this);
         toolkit::place(m_boxes[channel], row.box, boxAt(row.top));
         m_boxes[channel]->setAccessibleName(QLatin1String(row.boxLabel));
-        // Only the first two characters of a box are ever read; Qt's own cap
-        // of 32,767 characters keeps a huge paste from freezing the window.
     }
     for (std::size_t channel = Red; channel < ChannelCount; ++channel) {
         const Row& row = kRows[channel];
@@ -132,7 +131,17 @@ std::uint32_t ColourSelector::refresh()
     const std::uint32_t colour = Math::PackColour(channelText(m_boxes[Red]),
                                                   channelText(m_boxes[Green]),
                                                   channelText(m_boxes[Blue]));
+    const QString before = m_mix->fillColourText();
     m_mix->setFillColour(shownColour(colour));
+    // The preview's new colour is heard while the keyboard is in the
+    // selector, and each of its controls tells it when reached.
+    if (m_mix->fillColourText() != before) {
+        const QString preview = QStringLiteral("Preview ") + m_mix->fillColourText();
+        for (QWidget* control : tabChain())
+            control->setAccessibleDescription(preview);
+        if (isAncestorOf(QApplication::focusWidget()))
+            toolkit::announce(this, preview);
+    }
     return colour;
 }
 
@@ -149,6 +158,10 @@ void ColourSelector::step(Channel channel, int delta)
     QLineEdit* box = m_boxes[channel];
     std::string text = channelText(box);
     const int value = Math::HexToDec(text) + delta;
-    if (value >= 0 && value <= 255)
-        box->setText(QString::fromStdString(Math::FormatChannel(value)));
+    if (value < 0 || value > 255)
+        return;
+    box->setText(QString::fromStdString(Math::FormatChannel(value)));
+    // The new value is heard, two digits, as the tick will show it; the box
+    // it changed has no focus to be heard from.
+    toolkit::announce(this, QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper());
 }

@@ -834,29 +834,34 @@ void TestDesignView::regionsForAssistiveTechnology()
         const char* target;
         const char* name;
         const char* place;
+        bool current; // already the Current Object as it is reached
     };
+    // Each pressed in turn: a region whose slot the one before selected
+    // says so.
     const Region regions[] = {
-        {"BGCS", "Borders", "border sample"},
-        {"BGBS", "Chat BackGround", "chat area"},
-        {"BGS(3)", "Absolute BackGround", "strip under the chat area"},
-        {"BGS(2)", "Absolute BackGround", "right column"},
-        {"BGS(1)", "Absolute BackGround", "left column"},
-        {"BGAS(1)", "BackGround", "bottom bar"},
-        {"BGAS(0)", "BackGround", "main panel"},
-        {"BGS(0)", "Absolute BackGround", "margin and gap"},
+        {"BGCS", "Borders", "border sample", false},
+        {"BGBS", "Chat BackGround", "chat area", false},
+        {"BGS(3)", "Absolute BackGround", "strip under the chat area", false},
+        {"BGS(2)", "Absolute BackGround", "right column", true},
+        {"BGS(1)", "Absolute BackGround", "left column", true},
+        {"BGAS(1)", "BackGround", "bottom bar", false},
+        {"BGAS(0)", "BackGround", "main panel", true},
+        {"BGS(0)", "Absolute BackGround", "margin and gap", false},
     };
+    const QString current = QStringLiteral(", the Current Object");
     for (const Region& region : regions) {
         QAccessibleInterface* access =
             QAccessible::queryAccessibleInterface(m_tool->view->findChild<QWidget*>(QLatin1String(region.target)));
         QVERIFY(access);
         QCOMPARE(access->role(), QAccessible::Button);
         QCOMPARE(access->text(QAccessible::Name), QLatin1String(region.name));
-        QCOMPARE(access->text(QAccessible::Description), QLatin1String(region.place));
+        QCOMPARE(access->text(QAccessible::Description), QLatin1String(region.place) + (region.current ? current : QString()));
         QVERIFY(access->actionInterface());
         QVERIFY(access->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
         // Qt's button animates the press and clicks a moment later.
         access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QTRY_COMPARE(objText(), QLatin1String(region.name));
+        QCOMPARE(access->text(QAccessible::Description), QLatin1String(region.place) + current);
     }
     for (const char* name : {"Picture1", "Picture2"}) {
         const QWidget* panel = m_tool->window.findChild<QWidget*>(QLatin1String(name));
@@ -889,6 +894,14 @@ void TestDesignView::regionsForAssistiveTechnology()
     m_tool->window.timer1Tick();
     QCOMPARE(preview->text(QAccessible::Value), QStringLiteral("C6D60F"));
     QCOMPARE(preview->text(QAccessible::Description), QStringLiteral("C6D60F"));
+    // A box reads whole: its text, in one run of attributes over both digits.
+    QAccessibleTextInterface* red =
+        QAccessible::queryAccessibleInterface(m_tool->window.findChild<QWidget*>(QStringLiteral("R")))->textInterface();
+    QVERIFY(red);
+    QCOMPARE(red->text(0, red->characterCount()), QStringLiteral("c6"));
+    int start = -1, end = -1;
+    red->attributes(1, &start, &end);
+    QCOMPARE(QPoint(start, end), QPoint(0, 2));
 }
 
 void TestDesignView::textsFitTheirRectangles_data()

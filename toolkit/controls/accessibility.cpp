@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "accessibility.h"
 
+#include "accessiblelineedit.h"
 #include "shape.h"
 
 #include <QAccessibleWidget>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 namespace toolkit {
@@ -13,6 +16,7 @@ namespace {
 
 const char* const kHidesDecoration = "toolkit_hidesDecoration";
 const char* const kDecoration = "toolkit_decoration";
+const char* const kNotice = "toolkit_notice";
 
 bool isDecoration(const QWidget* widget)
 {
@@ -105,12 +109,20 @@ QAccessibleInterface* interfaceFor(const QString&, QObject* object)
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
+    if (widget->objectName() == QLatin1String(kNotice))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     if (widget->property(kHidesDecoration).toBool())
         return new AccessibleContainer(widget);
     if (auto* shape = qobject_cast<Shape*>(widget); shape && !shape->accessibleName().isEmpty())
         return new AccessibleSwatch(shape);
     if (auto* window = qobject_cast<QMdiSubWindow*>(widget))
         return new AccessibleChildWindow(window);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        return new AccessibleLineEdit(edit);
+    // A child-window area only holds its windows: a filler, which a screen
+    // reader passes over, where Qt's own is an unnamed "layered pane".
+    if (auto* area = qobject_cast<QMdiArea*>(widget))
+        return new QAccessibleWidget(area, QAccessible::Client);
     return nullptr;
 }
 
@@ -129,6 +141,24 @@ void hideDecoration(QWidget* container)
 void hideFromScreenReader(QWidget* control)
 {
     control->setProperty(kDecoration, true);
+}
+
+// Orca 43 speaks a notification as it shows, and nothing of a change to a
+// control's name or description, which Qt 6.4 sends without the new text.
+void announce(QWidget* from, const QString& text)
+{
+    QWidget* window = from->window();
+    auto* notice = window->findChild<QWidget*>(QLatin1String(kNotice), Qt::FindDirectChildrenOnly);
+    if (!notice) {
+        notice = new QWidget(window);
+        notice->setObjectName(QLatin1String(kNotice));
+        notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+        notice->setFocusPolicy(Qt::NoFocus);
+        notice->resize(1, 1);
+    }
+    notice->hide();
+    notice->setAccessibleName(text);
+    notice->show();
 }
 
 } // namespace toolkit

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+class QString;
 class QWidget;
 
 namespace toolkit {
 
-// Puts in place what follows, for the whole program; the program does it
-// once, as it starts.
+// Puts in place what follows, line edits read whole and child-window areas
+// passed over, for the whole program; the program does it once, as it starts.
 void installAccessibleInterfaces();
 
 // What a screen reader is told of a container: its controls, but not the
@@ -21,5 +22,10 @@ void hideDecoration(QWidget* container);
 // Keeps a control of such a container out of the screen reader's way: a
 // caption that the control over it says already.
 void hideFromScreenReader(QWidget* control);
+
+// Tells a screen reader what a key just changed, once, where the change
+// lies away from the focus: a notification of the window that `from` lies
+// in, which draws nothing and takes no input.
+void announce(QWidget* from, const QString& text);
 
 } // namespace toolkit

@@ -3,6 +3,8 @@
 
 #include <QEvent>
 #include <QFontDatabase>
+#include <QLabel>
+#include <QRegularExpression>
 #include <QStyle>
 
 namespace toolkit {
@@ -13,6 +15,8 @@ bool TitledMessageBox::event(QEvent* event)
     // layout asks (under a window manager, after it is mapped); it is
     // widened after each.
     const bool handled = QMessageBox::event(event);
+    if (event->type() == QEvent::Show)
+        hideRuleLines();
     if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest) {
         QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
         font.setBold(true);
@@ -22,6 +26,18 @@ bool TitledMessageBox::event(QEvent* event)
             setFixedWidth(needed);
     }
     return handled;
+}
+
+// A line of dashes only rules the text off, and a screen reader would read
+// every dash: the label showing the text is named without them.
+void TitledMessageBox::hideRuleLines()
+{
+    QStringList lines = text().split(QRegularExpression(QStringLiteral("\\r?\\n")));
+    lines.removeIf([](const QString& line) { return !line.isEmpty() && line.count(u'-') == line.size(); });
+    for (QLabel* label : findChildren<QLabel*>()) {
+        if (label->text() == text())
+            label->setAccessibleName(lines.join(u'\n'));
+    }
 }
 
 } // namespace toolkit

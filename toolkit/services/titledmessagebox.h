@@ -17,6 +17,9 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+
+private:
+    void hideRuleLines();
 };
 
 } // namespace toolkit
