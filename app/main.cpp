@@ -112,7 +112,7 @@ int main(int argc, char* argv[])
     // Docks and task switchers tie the window to its desktop entry by this
     // name: the app_id on Wayland; on X11 the entry's StartupWMClass names
     // the window's class.
-    QGuiApplication::setDesktopFileName(QStringLiteral("net.quellorveskoro.QVDesigner"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(QV_APP_ID));
     QApplication app(argc, argv);
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     qInstallMessageHandler(g_qtHandler);

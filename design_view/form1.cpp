@@ -116,8 +116,8 @@ void Form1::paintSlot(int slot, const QColor& colour)
 // The caption and the fixed border are set once the window and its children
 // are shown, still before the first frame is painted. QMdiSubWindow elides its
 // caption afresh at every geometry pass, and while the children are shown for
-// the first time there are dozens of them: for this long caption that was a
-// tenth of the start-up time. Only once polished does the frame know its size.
+// the first time there are dozens of them, each costly for this long caption.
+// Only once polished does the frame know its size.
 void Form1::showEvent(QShowEvent* event)
 {
     if (windowTitle().isEmpty()) {

@@ -9,6 +9,7 @@
 #include "designfont.h"
 #include "designlabel.h"
 #include "panel.h"
+#include "pixelart.h"
 #include "placement.h"
 #include "programservices.h"
 #include "schemefile.h"
@@ -36,7 +37,8 @@ A::A(Declarations& scheme, toolkit::ProgramServices& services)
     // boxes and the folder chooser, windows of their own, keep the desktop's.
     setFont(toolkit::designFont());
     setWindowTitle(QStringLiteral("Veskoro Colour  Designer"));
-    setWindowIcon(QPixmap(QStringLiteral(":/icons/a_icon.xpm")));
+    // Every size of the entry's icon, for KWin on X11, which draws this one.
+    setWindowIcon(toolkit::pixelArtIcon(QStringLiteral(":/icons/a_icon.xpm"), {QV_ICON_SIZES}));
 
     setCentralWidget(createClient());
     createActions();

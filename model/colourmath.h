@@ -3,8 +3,8 @@
 
 // Colours travel through the tool as text: a channel is two hexadecimal
 // digits ("C6"), a colour is three channels joined red first ("C6D6FD").
-// The shapes want a packed value instead, red + 256 * green + 65536 * blue.
-// These routines convert between the three forms.
+// The scheme stores and paints a packed value, red + 256 * green + 65536 *
+// blue. These routines convert between the three forms.
 
 #include <cstdint>
 #include <string>

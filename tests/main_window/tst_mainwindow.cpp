@@ -2,6 +2,9 @@
 #include "fakeprogramservices.h"
 #include "form1.h"
 #include "program.h"
+#ifdef Q_OS_LINUX
+#include "filesizelimit.h"
+#endif
 #include "paintcounter.h"
 #include "shape.h"
 
@@ -133,7 +136,10 @@ void TestMainWindow::layoutFollowsTheDesign()
 void TestMainWindow::designTimeState()
 {
     QCOMPARE(m_window->windowTitle(), QStringLiteral("Veskoro Colour  Designer"));
-    QCOMPARE(m_window->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+    // Every size the desktop entry's icon has, for a window manager that
+    // draws the window's own (KWin on X11).
+    QCOMPARE(m_window->windowIcon().availableSizes(),
+             (QList<QSize>{QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64), QSize(128, 128)}));
     QCOMPARE(control<QGroupBox>("Frame1")->title(), QStringLiteral("Current Object"));
     QCOMPARE(control<QGroupBox>("Frame2")->title(), QStringLiteral("Colour Selector"));
     QCOMPARE(control<QLabel>("obj")->text(), QStringLiteral("<NONE>"));
@@ -397,6 +403,14 @@ void TestMainWindow::saveFromTheMenu()
     QCOMPARE(m_services->savedScheme().count("\r\n"), 14);
     QCOMPARE(m_services->messages.size(), 1);
     QCOMPARE(m_services->messages[0].title, QStringLiteral("Veskoro Designer"));
+#ifdef Q_OS_LINUX
+    // A disk that fills up is a reason given, not the end of the program.
+    {
+        const FileSizeLimit full(16);
+        action("fmnus")->trigger();
+    }
+    QVERIFY(m_services->messages.last().text.endsWith(QStringLiteral("File too large")));
+#endif
 }
 
 void TestMainWindow::closingTheWindowEndsTheProgram()

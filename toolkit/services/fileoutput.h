@@ -32,7 +32,7 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 // Makes exceeding a file-size limit an ordinary write error (the system's
 // "File too large") instead of a signal that kills the program. The program
-// calls it once, before any file is written.
+// calls it once as it starts, before any file is written.
 void treatFileSizeLimitAsWriteError();
 
 } // namespace toolkit

@@ -10,11 +10,6 @@
 
 namespace toolkit {
 
-ProgramServices::ProgramServices()
-{
-    treatFileSizeLimitAsWriteError();
-}
-
 ProgramDirectory ProgramServices::applicationDirectory() const
 {
     return ProgramDirectory::current();

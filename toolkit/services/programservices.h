@@ -12,13 +12,11 @@ namespace toolkit {
 // The services of the running program that the windows use. The program
 // uses these real ones; a test derives from it to observe message boxes and
 // the folder chooser, pick the directory files go to, and see the program
-// asked to end. Creating it prepares the process for file output, so a test
-// runs with the program's own set-up.
+// asked to end.
 class ProgramServices {
 public:
     enum class Icon { Information, Warning };
 
-    ProgramServices();
     virtual ~ProgramServices() = default;
 
     // The directory of the program's file, or why it can't be known.

@@ -6,10 +6,6 @@
 #include <QtTest>
 
 #include <QButtonGroup>
-#include <QFontDatabase>
-#include <QMessageBox>
-#include <QPushButton>
-
 
 class TestControls : public QObject {
     Q_OBJECT
@@ -96,13 +92,6 @@ void TestControls::clickTargetReportsItsIndexAndDrawsNothing()
     // Nor does it take the focus, even where no move took the pointer off.
     QVERIFY(host.focusWidget() != &target);
 }
-
-
-
-
-
-
-// The real boxes, answered as a person would once they are up.
 
 QTEST_MAIN(TestControls)
 #include "tst_controls.moc"

@@ -104,10 +104,13 @@ QStringList entries(const QTemporaryDir& dir)
 
 } // namespace
 
-// The program's own services throughout: creating them prepares the process
-// for file output as the program does.
+// The program's own services throughout, in a process prepared for file
+// output as the program prepares itself when it starts.
 class TestServices : public QObject {
     Q_OBJECT
+public:
+    TestServices() { toolkit::treatFileSizeLimitAsWriteError(); }
+
 private Q_SLOTS:
     void atomicWriteReplacesWhole();
 #ifdef Q_OS_LINUX
