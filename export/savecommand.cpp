@@ -32,45 +32,46 @@ QString unconfirmedMessage(const QString& reason, const QString& placed)
 bool SaveCommand::run(const Declarations& scheme, toolkit::ProgramServices& services)
 {
     const QByteArray bytes = QByteArray::fromStdString(SchemeFile::content(scheme));
-    QString folder = m_chosenFolder;
-    bool chosen = !folder.isEmpty();
-    QString problem;
-    if (folder.isEmpty()) {
-        const toolkit::ProgramDirectory home = services.applicationDirectory();
-        if (home.known())
-            folder = home.path;
-        else
-            problem = kNotSaved + home.problem;
-    }
-
+    bool chosen = !m_chosenFolder.isEmpty();
+    toolkit::ProgramDirectory folder =
+        chosen ? toolkit::ProgramDirectory::chosen(m_chosenFolder) : services.applicationDirectory();
     for (;;) {
-        if (problem.isEmpty()) {
-            const QString path = QDir::toNativeSeparators(
-                QDir(folder).filePath(QString::fromLatin1(SchemeFile::FileName)));
-            const toolkit::WriteResult result = services.writeTextFile(path, bytes);
-            if (result.written()) {
-                if (chosen)
-                    m_chosenFolder = folder;
-                const QString placed = placedMessage(chosen ? QDir::toNativeSeparators(folder)
-                                                            : QStringLiteral("this applications directory"));
-                if (result.unconfirmed.isEmpty())
-                    services.showMessage(toolkit::ProgramServices::Icon::Information, kTitle, placed);
-                else
-                    services.showMessage(toolkit::ProgramServices::Icon::Warning, kTitle,
-                                        unconfirmedMessage(result.unconfirmed, placed));
-                return true;
-            }
-            problem = kNotSaved + QStringLiteral("Could not write %1:\n%2").arg(path, result.failure);
-        }
-        if (!services.warnOfferingFolder(kTitle, problem))
-            return false;
+        const QString problem =
+            folder.known() ? writeInto(folder.path, chosen, bytes, services) : kNotSaved + folder.problem;
+        if (problem.isEmpty())
+            return true;
         // The folder chosen last, if any, is where the user left off.
-        const QString answer = services.chooseFolder(QStringLiteral("Save colors.DAT to"), chosen ? folder : QString());
+        const QString answer = askForFolder(problem, chosen ? folder.path : QString(), services);
         if (answer.isEmpty())
             return false;
-        const toolkit::ProgramDirectory checked = toolkit::ProgramDirectory::chosen(answer);
-        folder = checked.path;
+        folder = toolkit::ProgramDirectory::chosen(answer);
         chosen = true;
-        problem = checked.known() ? QString() : kNotSaved + checked.problem;
     }
+}
+
+QString SaveCommand::writeInto(const QString& folder, bool chosen, const QByteArray& bytes,
+                               toolkit::ProgramServices& services)
+{
+    const QString path =
+        QDir::toNativeSeparators(QDir(folder).filePath(QString::fromLatin1(SchemeFile::FileName)));
+    const toolkit::WriteResult result = services.writeTextFile(path, bytes);
+    if (!result.written())
+        return kNotSaved + QStringLiteral("Could not write %1:\n%2").arg(path, result.failure);
+    if (chosen)
+        m_chosenFolder = folder;
+    const QString placed =
+        placedMessage(chosen ? QDir::toNativeSeparators(folder) : QStringLiteral("this applications directory"));
+    if (result.unconfirmed.isEmpty())
+        services.showMessage(toolkit::ProgramServices::Icon::Information, kTitle, placed);
+    else
+        services.showMessage(toolkit::ProgramServices::Icon::Warning, kTitle,
+                             unconfirmedMessage(result.unconfirmed, placed));
+    return QString();
+}
+
+QString SaveCommand::askForFolder(const QString& problem, const QString& startIn, toolkit::ProgramServices& services)
+{
+    if (!services.warnOfferingFolder(kTitle, problem))
+        return QString();
+    return services.chooseFolder(QStringLiteral("Save colors.DAT to"), startIn);
 }
