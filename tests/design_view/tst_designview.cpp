@@ -28,7 +28,10 @@ namespace {
 const QColor kWhite(255, 255, 255);
 
 // Desktops whose text colour does not read on the design's fixed fills: a
-// dark one (as qt6ct's "darker") and a high-contrast one (black, white, cyan).
+// dark one (as qt6ct's "darker"), a high-contrast one (black, white, cyan),
+// and a dim one whose grey text and green selection read on the grey as
+// graphics do (3 : 1), not as text must (4.5 : 1), though the green reads as
+// text on white.
 QPalette desktopPalette(const QString& desktop)
 {
     using Role = QPalette::ColorRole;
@@ -41,6 +44,11 @@ QPalette desktopPalette(const QString& desktop)
     QPalette palette = QApplication::palette();
     if (desktop == QLatin1String("light"))
         return palette;
+    if (desktop == QLatin1String("dim")) {
+        palette.setColor(Role::WindowText, QColor(100, 100, 100));
+        palette.setColor(Role::Highlight, QColor(0, 120, 0));
+        return palette;
+    }
     const QColor* colours = desktop == QLatin1String("dark") ? dark : highContrast;
     for (std::size_t i = 0; i < std::size(roles); ++i)
         palette.setColor(roles[i], colours[i]);
@@ -206,6 +214,9 @@ private:
 
 void TestDesignView::init()
 {
+    // A screen reader listens from the start, as Orca does: Qt describes
+    // each control as soon as the program names it.
+    QAccessible::setActive(true);
     m_tool = std::make_unique<Designer>();
     QVERIFY(m_tool->exposed());
 }
@@ -296,6 +307,20 @@ void TestDesignView::designTimeState()
     QVERIFY(inkIn(onDark, m_tool->window.findChild<QWidget*>(QStringLiteral("obj")), dark) > 40);
     QCOMPARE(onDark.pixelColor(m_tool->window.findChild<QWidget*>(QStringLiteral("Picture1"))->mapTo(&m_tool->window, QPoint(1, 300))),
              QColor(192, 192, 192)); // no focus rectangle on a panel without the focus
+    // Text is judged as text, on the grey it lies on: the dim desktop's grey
+    // gives way to black in the label and the frame's caption, its green to
+    // navy in the maker's line.
+    const Desktop dimDesktop(QStringLiteral("dim"));
+    const QImage onDim = m_tool->window.grab().toImage();
+    const auto black = [](const QColor& c) { return c.red() < 60 && c.green() < 60; };
+    QVERIFY(inkIn(onDim, m_tool->window.findChild<QWidget*>(QStringLiteral("obj")), black) > 40);
+    QWidget* frame1 = m_tool->window.findChild<QWidget*>(QStringLiteral("Frame1"));
+    int caption = 0;
+    for (int y = 0; y < 6; ++y) // above the frame's etched line
+        for (int x = 0; x < frame1->width(); ++x)
+            caption += black(onDim.pixelColor(frame1->mapTo(&m_tool->window, QPoint(x, y))));
+    QVERIFY(caption > 20);
+    QVERIFY(inkIn(onDim, makersLine, navy) > 40);
 }
 
 void TestDesignView::hitTesting_data()
@@ -710,7 +735,10 @@ void TestDesignView::regionsChosenFromTheKeyboard()
         // Cyan over its black text: navy where cyan is 1.25 : 1, as on white.
         {"high contrast", {{{"00", "00", "80"}, cyan, black}, {{"FF", "FF", "FF"}, navy, kWhite},
                            {{"00", "00", "00"}, cyan, black}, {{"00", "FF", "FF"}, navy, kWhite}}},
-        {"dark", {{{"00", "00", "80"}, sky, black}, {{"3D", "AE", "E9"}, navy, kWhite}}},
+        // On mid grey neither sky (2.8 : 1) nor navy (2.6 : 1) reads: white
+        // (6.9 : 1), not black (3.0 : 1).
+        {"dark", {{{"00", "00", "80"}, sky, black}, {{"3D", "AE", "E9"}, navy, kWhite},
+                  {{"5A", "5A", "5A"}, kWhite, black}}},
     };
     for (const auto& [name, onDesktop] : rings) {
         const Desktop desktop{QLatin1String(name)};
