@@ -73,6 +73,33 @@ struct Attempt {
     bool vanished = false;
 };
 
+// Renames the written temporary file to `fileName`, where its name still
+// leads to it, and reports saved only where `fileName` then does.
+Attempt putInPlace(int directory, const Temporary& temporary, const QByteArray& fileName)
+{
+    // In a folder others may write, the name may lead elsewhere by now:
+    // gone, or another user's file put in its place.
+    if (!isNamed(directory, temporary.name, temporary.status)) {
+        struct stat named {};
+        const bool gone = ::fstatat(directory, temporary.name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0;
+        return {failed(gone ? kKeptRemoving : kSwapped), gone};
+    }
+    if (retried([&] {
+            return ::renameat(directory, temporary.name.constData(), directory, fileName.constData());
+        }) != 0) {
+        const int error = errno;
+        removeIfNamed(directory, temporary.name, temporary.status);
+        return {failed(systemReason(error)), error == ENOENT};
+    }
+    if (!isNamed(directory, fileName, temporary.status))
+        return {failed(kSwapped)};
+    // From here the new file stands in place of the old one. Only once the
+    // directory is on disk is that change itself safe from a power cut.
+    if (retried([&] { return ::fsync(directory); }) != 0)
+        return {{QString(), systemReason(errno)}};
+    return {};
+}
+
 // Writes the bytes to a new temporary file and puts it in place of
 // `fileName`; `old` is the file replaced, if any.
 Attempt replaceWith(int directory, const QByteArray& fileName, const QByteArray& bytes, const struct stat* old)
@@ -103,26 +130,7 @@ Attempt replaceWith(int directory, const QByteArray& fileName, const QByteArray&
         return discard(systemReason(errno));
     if (closeOnce(temporary.file.release()) != 0)
         return discard(systemReason(errno));
-    // In a folder others may write, the name may lead elsewhere by now:
-    // gone, or another user's file put in its place.
-    if (!isNamed(directory, temporary.name, temporary.status)) {
-        struct stat named {};
-        const bool gone = ::fstatat(directory, temporary.name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0;
-        return {failed(gone ? kKeptRemoving : kSwapped), gone};
-    }
-    if (retried([&] {
-            return ::renameat(directory, temporary.name.constData(), directory, fileName.constData());
-        }) != 0) {
-        const int error = errno;
-        return {discard(systemReason(error)).result, error == ENOENT};
-    }
-    if (!isNamed(directory, fileName, temporary.status))
-        return {failed(kSwapped)};
-    // From here the new file stands in place of the old one. Only once the
-    // directory is on disk is that change itself safe from a power cut.
-    if (retried([&] { return ::fsync(directory); }) != 0)
-        return {{QString(), systemReason(errno)}};
-    return {};
+    return putInPlace(directory, temporary, fileName);
 }
 
 } // namespace
