@@ -17,6 +17,7 @@ namespace {
 const char* const kHidesDecoration = "toolkit_hidesDecoration";
 const char* const kDecoration = "toolkit_decoration";
 const char* const kNotice = "toolkit_notice";
+const char* const kNextNotice = "toolkit_nextNotice";
 
 bool isDecoration(const QWidget* widget)
 {
@@ -145,16 +146,25 @@ void hideFromScreenReader(QWidget* control)
 
 // Orca 43 speaks a notification as it shows, and nothing of a change to a
 // control's name or description, which Qt 6.4 sends without the new text.
+// Orca reads the name a moment after the notification shows, so each of the
+// last few announcements keeps one of its own meanwhile: one made just
+// after another (a step, then the tick) does not overwrite it.
 void announce(QWidget* from, const QString& text)
 {
+    constexpr int kNotices = 4;
     QWidget* window = from->window();
-    auto* notice = window->findChild<QWidget*>(QLatin1String(kNotice), Qt::FindDirectChildrenOnly);
-    if (!notice) {
+    const QList<QWidget*> notices = window->findChildren<QWidget*>(QLatin1String(kNotice), Qt::FindDirectChildrenOnly);
+    QWidget* notice = nullptr;
+    if (notices.size() < kNotices) {
         notice = new QWidget(window);
         notice->setObjectName(QLatin1String(kNotice));
         notice->setAttribute(Qt::WA_TransparentForMouseEvents);
         notice->setFocusPolicy(Qt::NoFocus);
         notice->resize(1, 1);
+    } else {
+        const int next = window->property(kNextNotice).toInt();
+        window->setProperty(kNextNotice, (next + 1) % kNotices);
+        notice = notices[next];
     }
     notice->hide();
     notice->setAccessibleName(text);
