@@ -93,14 +93,18 @@ QWidget* Form1::add(const mockup::Item& item, QWidget* client)
 }
 
 // Each region of the slot selected says it is the Current Object whenever
-// the keyboard reaches it; the selection itself is heard as it is made.
+// the keyboard reaches it; the selection itself is heard as it is made,
+// from the focused region where its new description is heard.
 void Form1::describeSelection(Slot slot)
 {
+    bool heard = false;
     for (const auto& [target, item] : m_regions) {
         const QString place = QLatin1String(item->text);
-        target->setAccessibleDescription(item->slot == slot ? place + QStringLiteral(", the Current Object") : place);
+        heard = toolkit::describe(target, item->slot == slot ? place + QStringLiteral(", the Current Object") : place)
+            || heard;
     }
-    toolkit::announce(this, QStringLiteral("Current Object ") + regionText(slot));
+    if (!heard)
+        toolkit::announce(this, QStringLiteral("Current Object ") + regionText(slot));
 }
 
 void Form1::paintSlot(int slot, const QColor& colour)

@@ -33,7 +33,7 @@ constexpr toolkit::Twips kClient{0, 0, 8805, 5835};
 // the other shapes draw one. The index is an item's within its control array.
 //   kind                   name       index slot                       Left   Top  Width Height  text
 constexpr Item kItems[] = {
-    {Kind::Target,          "BGCS",    0, Declarations::Borders,            {2760,  600,  735,  615}, "border sample"},
+    {Kind::Target,          "BGCS",    0, Declarations::Borders,            {2760,  600,  735,  615}, "border sample in the chat area"},
     {Kind::Label,           "Label1",  0, Declarations::NoObject,           {2880,  720,  615,  375}, "Border Object"},
     {Kind::Shape,           "BGC",     0, Declarations::NoObject,           {2760,  600,  735,  615}, nullptr},
     {Kind::Target,          "BGBS",    0, Declarations::ChatBackground,     {2640,  480, 3495, 4215}, "chat area"},

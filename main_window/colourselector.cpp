@@ -137,9 +137,10 @@ std::uint32_t ColourSelector::refresh()
     // selector, and each of its controls tells it when reached.
     if (m_mix->fillColourText() != before) {
         const QString preview = QStringLiteral("Preview ") + m_mix->fillColourText();
+        bool heard = false;
         for (QWidget* control : tabChain())
-            control->setAccessibleDescription(preview);
-        if (isAncestorOf(QApplication::focusWidget()))
+            heard = toolkit::describe(control, preview) || heard;
+        if (!heard && isAncestorOf(QApplication::focusWidget()))
             toolkit::announce(this, preview);
     }
     return colour;

@@ -867,7 +867,7 @@ void TestDesignView::regionsForAssistiveTechnology()
     // Each pressed in turn: a region whose slot the one before selected
     // says so.
     const Region regions[] = {
-        {"BGCS", "Borders", "border sample", false},
+        {"BGCS", "Borders", "border sample in the chat area", false},
         {"BGBS", "Chat BackGround", "chat area", false},
         {"BGS(3)", "Absolute BackGround", "strip under the chat area", false},
         {"BGS(2)", "Absolute BackGround", "right column", true},

@@ -25,10 +25,20 @@ bool isDecoration(const QWidget* widget)
         || (qobject_cast<const Shape*>(widget) && widget->accessibleName().isEmpty());
 }
 
+// A container the keyboard stops at is a section, which a screen reader
+// names as it is reached; Orca 48 names a panel only when it came from
+// outside the panel's neighbours.
+QAccessible::Role roleOf(const QWidget* container)
+{
+    if (qobject_cast<const QGroupBox*>(container))
+        return QAccessible::Grouping;
+    return container->focusPolicy() & Qt::TabFocus ? QAccessible::Section : QAccessible::Pane;
+}
+
 class AccessibleContainer : public QAccessibleWidget {
 public:
     explicit AccessibleContainer(QWidget* container)
-        : QAccessibleWidget(container, qobject_cast<QGroupBox*>(container) ? QAccessible::Grouping : QAccessible::Pane)
+        : QAccessibleWidget(container, roleOf(container))
     {
     }
 
@@ -144,11 +154,32 @@ void hideFromScreenReader(QWidget* control)
     control->setProperty(kDecoration, true);
 }
 
-// Orca 43 speaks a notification as it shows, and nothing of a change to a
-// control's name or description, which Qt 6.4 sends without the new text.
-// Orca reads the name a moment after the notification shows, so each of the
-// last few announcements keeps one of its own meanwhile: one made just
-// after another (a step, then the tick) does not overwrite it.
+bool describe(QWidget* control, const QString& description)
+{
+    const bool changed = control->accessibleDescription() != description;
+    control->setAccessibleDescription(description);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt passes the new description on with its change, and a screen
+    // reader speaks that of the focused control.
+    return changed && control->hasFocus();
+#else
+    // Qt sends the change without the new text, and it is not heard.
+    Q_UNUSED(changed);
+    return false;
+#endif
+}
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+void announce(QWidget* from, const QString& text)
+{
+    QAccessibleAnnouncementEvent event(from, text);
+    QAccessible::updateAccessibility(&event);
+}
+#else
+// Before Qt 6.8 there is no announcement: Orca speaks a notification as it
+// shows. Orca reads the name a moment after the notification shows, so
+// each of the last few announcements keeps one of its own meanwhile: one
+// made just after another (a step, then the tick) does not overwrite it.
 void announce(QWidget* from, const QString& text)
 {
     constexpr int kNotices = 4;
@@ -170,5 +201,6 @@ void announce(QWidget* from, const QString& text)
     notice->setAccessibleName(text);
     notice->show();
 }
+#endif
 
 } // namespace toolkit

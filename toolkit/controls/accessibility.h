@@ -23,8 +23,15 @@ void hideDecoration(QWidget* container);
 // caption that the control over it says already.
 void hideFromScreenReader(QWidget* control);
 
+// Gives a control the description a screen reader reads when the control
+// is reached. Returns whether the change is heard as it is made, as it is
+// for the focused control where Qt passes the new text on (from Qt 6.8);
+// where it is not, the caller announces what changed.
+bool describe(QWidget* control, const QString& description);
+
 // Tells a screen reader what a key just changed, once, where the change
-// lies away from the focus: a notification of the window that `from` lies
+// lies away from the focus: the platform's announcement where Qt has one
+// (from Qt 6.8), before it a notification of the window that `from` lies
 // in, which draws nothing and takes no input.
 void announce(QWidget* from, const QString& text);
 

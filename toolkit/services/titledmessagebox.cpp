@@ -1,36 +1,48 @@
 // SPDX-License-Identifier: MIT
 #include "titledmessagebox.h"
 
-#include <QEvent>
+#include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QSpacerItem>
 #include <QStyle>
 
 namespace toolkit {
 
-bool TitledMessageBox::event(QEvent* event)
+// QMessageBox sizes itself from its layout as it is shown, and again
+// whenever its layout asks, then centres itself over its parent before it
+// is mapped: room kept in the layout is kept by every one of those sizes,
+// so the box is never widened after it appears.
+void TitledMessageBox::showEvent(QShowEvent* event)
 {
-    // The box sets its own size as it is shown, and again whenever its
-    // layout asks (under a window manager, after it is mapped); it is
-    // widened after each.
-    const bool handled = QMessageBox::event(event);
-    if (event->type() == QEvent::Show)
-        hideRuleLines();
-    if (event->type() == QEvent::Show || event->type() == QEvent::LayoutRequest) {
-        QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
-        font.setBold(true);
-        const int buttons = 4 * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
-        const int needed = QFontMetrics(font).horizontalAdvance(windowTitle()) + buttons;
-        if (width() < needed)
-            setFixedWidth(needed);
-    }
-    return handled;
+    keepRoomForTitle();
+    nameTextWithoutRuleLines();
+    QMessageBox::showEvent(event);
 }
 
-// A line of dashes only rules the text off, and a screen reader would read
-// every dash: the label showing the text is named without them.
-void TitledMessageBox::hideRuleLines()
+void TitledMessageBox::keepRoomForTitle()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const int buttons = 4 * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
+    const QMargins margins = layout()->contentsMargins();
+    const int room = QFontMetrics(font).horizontalAdvance(windowTitle()) + buttons - margins.left() - margins.right();
+    auto* grid = static_cast<QGridLayout*>(layout());
+    if (!m_titleRoom) {
+        // Across the buttons' row, which it shares: no row of its own that
+        // would make the box taller.
+        int row = 0, column = 0, rows = 0, columns = 0;
+        grid->getItemPosition(grid->indexOf(findChild<QDialogButtonBox*>()), &row, &column, &rows, &columns);
+        m_titleRoom = new QSpacerItem(room, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+        grid->addItem(m_titleRoom, row, 0, 1, grid->columnCount());
+    }
+    m_titleRoom->changeSize(room, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    grid->invalidate();
+}
+
+void TitledMessageBox::nameTextWithoutRuleLines()
 {
     QStringList lines = text().split(QRegularExpression(QStringLiteral("\\r?\\n")));
     lines.removeIf([](const QString& line) { return !line.isEmpty() && line.count(u'-') == line.size(); });

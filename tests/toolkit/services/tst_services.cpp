@@ -650,14 +650,20 @@ void TestServices::realMessageBoxes()
         QString title, text;
         QStringList buttons;
         QString defaultButton;
-        int width = 0;
+        QRect shown, relaid;
     } seen;
     const auto answer = [&seen](const QString& press) {
         QTimer::singleShot(0, [&seen, press] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
+            // Its size and place are final as it shows: a layout request
+            // afterwards, as a window manager brings, moves nothing.
+            const QRect shown = box->frameGeometry();
+            QEvent relayout(QEvent::LayoutRequest);
+            QCoreApplication::sendEvent(box, &relayout);
             seen = {box->icon(), box->windowTitle(), box->text(), {},
-                    box->defaultButton() ? box->defaultButton()->text().remove(u'&') : QString(), box->width()};
+                    box->defaultButton() ? box->defaultButton()->text().remove(u'&') : QString(), shown,
+                    box->frameGeometry()};
             for (QAbstractButton* button : box->buttons()) {
                 seen.buttons << button->text();
                 // The platform's OK may carry an access letter or not.
@@ -675,14 +681,24 @@ void TestServices::realMessageBoxes()
     QCOMPARE(seen.buttons.size(), 1);
 
     // However short its text, the box is as wide as its title needs in a
-    // bold title-bar font, with room for an icon and three window buttons.
+    // bold title-bar font, with room for an icon and three window buttons,
+    // and centred over the window it belongs to as it shows.
+    QWidget main;
+    main.setGeometry(100, 100, 600, 400);
+    main.show();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
     answer(QStringLiteral("OK"));
     const QString title = QStringLiteral("Veskoro Designer - About");
     services.showMessage(toolkit::ProgramServices::Icon::Information, title, QStringLiteral("Made by"));
     QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     titleFont.setBold(true);
     const int buttons = 4 * QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    QVERIFY(seen.width >= QFontMetrics(titleFont).horizontalAdvance(title) + buttons);
+    QVERIFY(seen.shown.width() >= QFontMetrics(titleFont).horizontalAdvance(title) + buttons);
+    QVERIFY2((seen.shown.center() - QPoint(400, 300)).manhattanLength() <= 3,
+             qPrintable(QStringLiteral("centred at %1,%2").arg(seen.shown.center().x()).arg(seen.shown.center().y())));
+    QCOMPARE(seen.relaid, seen.shown);
+    main.hide();
 
     answer(QStringLiteral("OK"));
     services.showMessage(toolkit::ProgramServices::Icon::Warning, QStringLiteral("Veskoro Designer"), QStringLiteral("not saved"));
