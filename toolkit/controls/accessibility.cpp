@@ -6,6 +6,7 @@
 
 #include <QAccessibleWidget>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -38,9 +39,13 @@ QAccessible::Role roleOf(const QWidget* container)
 class AccessibleContainer : public QAccessibleWidget {
 public:
     explicit AccessibleContainer(QWidget* container)
-        : QAccessibleWidget(container, roleOf(container))
+        : QAccessibleWidget(container)
     {
     }
+
+    // Asked each time: the container may become a stop after Qt first
+    // asked for its interface.
+    QAccessible::Role role() const override { return roleOf(widget()); }
 
     QString text(QAccessible::Text kind) const override
     {
@@ -48,6 +53,16 @@ public:
         if (auto* frame = qobject_cast<QGroupBox*>(widget()); frame && kind == QAccessible::Name
             && frame->accessibleName().isEmpty())
             return frame->title();
+        // A stop tells what its captions say, which are not stops of their own.
+        if (kind == QAccessible::Description && role() == QAccessible::Section
+            && widget()->accessibleDescription().isEmpty()) {
+            QStringList captions;
+            for (const QWidget* control : controls()) {
+                if (auto* label = qobject_cast<const QLabel*>(control))
+                    captions << label->text();
+            }
+            return captions.join(u' ');
+        }
         return QAccessibleWidget::text(kind);
     }
     int childCount() const override { return int(controls().size()); }
