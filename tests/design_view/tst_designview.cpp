@@ -891,10 +891,16 @@ void TestDesignView::regionsForAssistiveTechnology()
         QTRY_COMPARE(objText(), QLatin1String(region.name));
         QCOMPARE(access->text(QAccessible::Description), QLatin1String(region.place) + current);
     }
-    for (const char* name : {"Picture1", "Picture2"}) {
-        const QWidget* panel = m_tool->window.findChild<QWidget*>(QLatin1String(name));
+    // The panels the keyboard stops at are sections, which say their name
+    // and what their captions say.
+    const std::pair<const char*, const char*> panels[] = {{"Picture1", ""}, {"Picture2", "Made By Brisko (TWNQ)"}};
+    for (const auto& [name, captions] : panels) {
+        QWidget* panel = m_tool->window.findChild<QWidget*>(QLatin1String(name));
         QVERIFY(!panel->accessibleName().isEmpty());
         QCOMPARE(panel->focusPolicy(), Qt::TabFocus);
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(panel);
+        QCOMPARE(access->role(), QAccessible::Section);
+        QCOMPARE(access->text(QAccessible::Description), QLatin1String(captions));
     }
 
     // The mock-up's shapes, the chips and the hidden fixed lines are no

@@ -348,6 +348,8 @@ void TestMainWindow::tickWidensTheBoxesAndPaintsTheSwatch()
     control<QLineEdit>("G")->setText(QString());
     control<QLineEdit>("B")->setText(QStringLiteral("1FF"));
     m_window->timer1Tick();
+    // The focused button tells the preview's new colour when asked.
+    QCOMPARE(control("Command2")->accessibleDescription(), QStringLiteral("Preview 0A001F"));
     QCOMPARE(control<QLineEdit>("R")->text(), QStringLiteral("0A"));
     QCOMPARE(control<QLineEdit>("G")->text(), QString());
     QCOMPARE(control<QLineEdit>("B")->text(), QStringLiteral("1FF"));
