@@ -145,7 +145,8 @@ void A::createActions()
 {
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     fileMenu->setObjectName(QStringLiteral("fmnu"));
-    // Heard as the menu opens: "File menu".
+    // The menu's name, for a screen reader that announces it as it opens
+    // (Orca says its first item instead).
     fileMenu->setAccessibleName(QString(fileMenu->title()).remove(u'&'));
 
     QAction* saveAct = fileMenu->addAction(QStringLiteral("&Save"), this, &A::save);
