@@ -30,9 +30,9 @@ private:
     struct AccessibleInterfaces {
         AccessibleInterfaces() { toolkit::installAccessibleInterfaces(); }
     } m_accessibleInterfaces;
+    // The scheme holds its start values from the first; A, loaded next,
+    // shows them, and the design view, its child, is loaded after it.
     Declarations m_scheme;
-    // Loading A puts the scheme to its start values; the design view, its
-    // child, is loaded after it.
     A m_a;
     Form1* m_form1 = nullptr;
 };

@@ -10,7 +10,6 @@
 #include "shape.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QScrollBar>
@@ -21,7 +20,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <string_view>
 
 namespace {
 
@@ -39,22 +37,16 @@ Form1::Form1(Declarations& scheme)
     : QMdiSubWindow(nullptr, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                                  | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , m_scheme(scheme)
-    , m_bgs(new QButtonGroup(this))
-    , m_bgas(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(QPixmap(QStringLiteral(":/icons/form1_icon.xpm")));
 
     auto* client = new toolkit::Panel(Qt::white);
     client->setFixedSize(toolkit::toPixels(mockup::kClient).size());
-    // Each region is a button already; its shapes would be unnamed fillers.
-    toolkit::hideDecoration(client);
 
     // Back to front, so that each item lies in front of those below it.
     for (auto item = std::rbegin(mockup::kItems); item != std::rend(mockup::kItems); ++item)
         toolkit::place(add(*item, client), item->name, item->rect);
-    connect(m_bgs, &QButtonGroup::idClicked, this, [this](int index) { select(mockup::slotOfTarget("BGS", index)); });
-    connect(m_bgas, &QButtonGroup::idClicked, this, [this](int index) { select(mockup::slotOfTarget("BGAS", index)); });
     setWidget(client);
     m_tabRing = toolkit::TabRing(m_targets, m_targets.front());
 }
@@ -68,12 +60,7 @@ QWidget* Form1::add(const mockup::Item& item, QWidget* client)
         target->setAccessibleName(region);
         target->setAccessibleDescription(QLatin1String(item.text));
         target->setToolTip(region);
-        if (mockup::arrayOf(item.name) == "BGS")
-            m_bgs->addButton(target, item.index);
-        else if (mockup::arrayOf(item.name) == "BGAS")
-            m_bgas->addButton(target, item.index);
-        else
-            connect(target, &toolkit::ClickTarget::clicked, this, [this, slot] { select(slot); });
+        connect(target, &toolkit::ClickTarget::clicked, this, [this, slot] { select(slot); });
         m_targets.insert(m_targets.begin(), target);
         m_regions.emplace_back(target, &item);
         return target;
@@ -81,8 +68,6 @@ QWidget* Form1::add(const mockup::Item& item, QWidget* client)
     if (item.kind == mockup::Kind::Label) {
         auto* label = new toolkit::DesignLabel(QLatin1String(item.text), client);
         label->setWordWrap(true);
-        // BGCS, which covers it, says it already.
-        toolkit::hideFromScreenReader(label);
         return label;
     }
     auto* shape = new toolkit::Shape(Qt::white, item.kind == mockup::Kind::UnoutlinedShape ? toolkit::Shape::Outline::None

@@ -17,7 +17,6 @@
 #include <utility>
 #include <vector>
 
-class QButtonGroup;
 
 namespace mockup {
 struct Item;
@@ -63,8 +62,6 @@ private:
 
     Declarations& m_scheme;
     // The design's control arrays: a click reports the item's index.
-    QButtonGroup* m_bgs = nullptr;
-    QButtonGroup* m_bgas = nullptr;
     // Each shape with the slot whose fill it shows.
     std::vector<std::pair<toolkit::Shape*, Declarations::Slot>> m_shapes;
     // The click targets, front to back: the keyboard's order through them.

@@ -29,8 +29,6 @@ A::A(Declarations& scheme, toolkit::ProgramServices& services)
     : m_scheme(scheme)
     , m_services(services)
 {
-    m_scheme.startUp();
-
     setObjectName(QStringLiteral("A"));
     // The toolkit's default font for every caption of both windows; the
     // design view inherits it inside the child-window area, while message
@@ -94,7 +92,6 @@ void A::resizeToDesign()
 QWidget* A::createPanel(const char* name, const QString& accessibleName)
 {
     auto* panel = new toolkit::Panel(kPanelGrey);
-    toolkit::hideDecoration(panel);
     panel->setObjectName(QLatin1String(name));
     panel->setAccessibleName(accessibleName);
     panel->setFocusPolicy(Qt::TabFocus);
@@ -239,7 +236,9 @@ void A::showSelection(const QString& regionName, const QString& red, const QStri
 // only tidies the boxes and paints the swatch.
 void A::timer1Tick()
 {
-    const std::uint32_t colour = m_selector->refresh();
+    m_selector->tidyBoxes();
+    const std::uint32_t colour = m_selector->colour();
+    m_selector->showPreview(colour);
     if (!m_scheme.hasSelection())
         return;
     Q_EMIT slotPainted(m_scheme.CurrentObject, shownColour(colour));

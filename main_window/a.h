@@ -31,7 +31,7 @@ class ProgramServices;
 class A : public QMainWindow {
     Q_OBJECT
 public:
-    // Loading the window puts the scheme to its start values.
+    // The window over the scheme, which holds its start values already.
     A(Declarations& scheme, toolkit::ProgramServices& services);
 
     // Shows the design view inside the child-window area.

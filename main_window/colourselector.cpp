@@ -83,8 +83,6 @@ QColor shownColour(std::uint32_t packed)
 ColourSelector::ColourSelector(QWidget* parent)
     : ClassicFrame(QStringLiteral("Colour Selector"), parent)
 {
-    // The chips only decorate; the swatch is named below.
-    toolkit::hideDecoration(this);
     for (const Row& row : kRows) {
         auto* chip = new toolkit::Shape(QColor(row.chipColour), toolkit::Shape::Outline::Drawn, this);
         toolkit::place(chip, row.chip, chipAt(row.top));
@@ -119,31 +117,38 @@ void ColourSelector::load(const QString& red, const QString& green, const QStrin
     m_boxes[Blue]->setText(blue);
 }
 
-std::uint32_t ColourSelector::refresh()
+// A box being typed into keeps its text until the focus leaves it:
+// widening "8" to "08" between two keys would turn a typed 80 into 080.
+// A single digit n reads as 0n, so the colour is the same either way.
+void ColourSelector::tidyBoxes()
 {
-    // A box being typed into keeps its text until the focus leaves it:
-    // widening "8" to "08" between two keys would turn a typed 80 into 080.
-    // A single digit n reads as 0n, so the colour is the same either way.
     for (QLineEdit* box : m_boxes) {
         if (box->text().size() == 1 && !box->hasFocus())
             box->setText(QLatin1Char('0') + box->text());
     }
-    const std::uint32_t colour = Math::PackColour(channelText(m_boxes[Red]),
-                                                  channelText(m_boxes[Green]),
-                                                  channelText(m_boxes[Blue]));
-    const QString before = m_mix->fillColourText();
+}
+
+std::uint32_t ColourSelector::colour() const
+{
+    return Math::PackColour(channelText(m_boxes[Red]), channelText(m_boxes[Green]), channelText(m_boxes[Blue]));
+}
+
+// The preview's new colour is heard while the keyboard is in the selector,
+// and each of its controls tells it when reached.
+void ColourSelector::showPreview(std::uint32_t colour)
+{
+    if (m_mix->fillColour() == shownColour(colour))
+        return;
     m_mix->setFillColour(shownColour(colour));
-    // The preview's new colour is heard while the keyboard is in the
-    // selector, and each of its controls tells it when reached.
-    if (m_mix->fillColourText() != before) {
-        const QString preview = QStringLiteral("Preview ") + m_mix->fillColourText();
-        bool heard = false;
-        for (QWidget* control : tabChain())
-            heard = toolkit::describe(control, preview) || heard;
-        if (!heard && isAncestorOf(QApplication::focusWidget()))
-            toolkit::announce(this, preview);
-    }
-    return colour;
+    const QString preview = QStringLiteral("Preview ") + QString::fromStdString(Math::ColourText(colour));
+    // The first preview, the design's red turned to the boxes' colour at
+    // start, is no news of an edit: the focused box tells it with its name.
+    const bool news = !m_boxes[Red]->accessibleDescription().isEmpty();
+    bool heard = false;
+    for (QWidget* control : tabChain())
+        heard = toolkit::describe(control, preview) || heard;
+    if (news && !heard && isAncestorOf(QApplication::focusWidget()))
+        toolkit::announce(this, preview);
 }
 
 std::array<QWidget*, 9> ColourSelector::tabChain() const
@@ -164,5 +169,5 @@ void ColourSelector::step(Channel channel, int delta)
     box->setText(QString::fromStdString(Math::FormatChannel(value)));
     // The new value is heard, two digits, as the tick will show it; the box
     // it changed has no focus to be heard from.
-    toolkit::announce(this, QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper());
+    toolkit::announce(this, QString::fromStdString(Math::TwoDigitChannel(value)));
 }

@@ -4,7 +4,8 @@
 // The "Colour Selector" frame: one row per channel (a colour chip, the
 // channel box, a minus and a plus button) and the preview swatch Mix. The
 // boxes hold whatever the user typed; the buttons step a box by one; the
-// refresh tick reads the three boxes into one packed colour and shows it.
+// refresh tick tidies the boxes, reads them into one packed colour and shows
+// it.
 
 #include "classicframe.h"
 
@@ -32,9 +33,14 @@ public:
     void load(const QString& red, const QString& green, const QString& blue);
 
     // Gives one-character boxes their leading zero, except the one the user
-    // is typing into, paints Mix with the colour the boxes hold and returns
-    // that colour.
-    std::uint32_t refresh();
+    // is typing into.
+    void tidyBoxes();
+
+    // The colour the three boxes hold.
+    std::uint32_t colour() const;
+
+    // Paints Mix with `colour`, and tells a screen reader of the change.
+    void showPreview(std::uint32_t colour);
 
     // The boxes, then the buttons row by row: the window's tab chain
     // passes through them in this order.

@@ -2,6 +2,9 @@
 #include "accessibility.h"
 
 #include "accessiblelineedit.h"
+#include "classicframe.h"
+#include "clicktarget.h"
+#include "panel.h"
 #include "shape.h"
 
 #include <QAccessibleWidget>
@@ -11,19 +14,36 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
+#include <algorithm>
+
 namespace toolkit {
 
 namespace {
 
-const char* const kHidesDecoration = "toolkit_hidesDecoration";
-const char* const kDecoration = "toolkit_decoration";
-const char* const kNotice = "toolkit_notice";
-const char* const kNextNotice = "toolkit_nextNotice";
+// A caption that a click target over it says already, as the border
+// sample's label lies under the border sample.
+bool saidByTargetOver(const QLabel* caption)
+{
+    const QWidget* container = caption->parentWidget();
+    const QObjectList& siblings = container->children();
+    for (qsizetype i = siblings.indexOf(caption) + 1; i < siblings.size(); ++i) {
+        auto* target = qobject_cast<const ClickTarget*>(siblings[i]);
+        if (target && !target->accessibleName().isEmpty() && target->geometry().contains(caption->geometry()))
+            return true;
+    }
+    return false;
+}
 
+// What a screen reader is not told of a container: the controls the design
+// keeps hidden, the shapes that only decorate it (a shape is a control only
+// once it has an accessible name, as the swatch has) and the captions that
+// a control over them says already.
 bool isDecoration(const QWidget* widget)
 {
-    return widget->isHidden() || widget->property(kDecoration).toBool()
-        || (qobject_cast<const Shape*>(widget) && widget->accessibleName().isEmpty());
+    if (widget->isHidden() || (qobject_cast<const Shape*>(widget) && widget->accessibleName().isEmpty()))
+        return true;
+    auto* caption = qobject_cast<const QLabel*>(widget);
+    return caption && saidByTargetOver(caption);
 }
 
 // A container the keyboard stops at is a section, which a screen reader
@@ -130,14 +150,33 @@ public:
     }
 };
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// A notification of the window it lies in: it draws nothing and takes no
+// input.
+class Notice : public QWidget {
+public:
+    explicit Notice(QWidget* window)
+        : QWidget(window)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        resize(1, 1);
+    }
+
+    quint64 shownAt = 0;
+};
+#endif
+
 QAccessibleInterface* interfaceFor(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget)
         return nullptr;
-    if (widget->objectName() == QLatin1String(kNotice))
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (dynamic_cast<Notice*>(widget))
         return new QAccessibleWidget(widget, QAccessible::Notification);
-    if (widget->property(kHidesDecoration).toBool())
+#endif
+    if (qobject_cast<Panel*>(widget) || qobject_cast<ClassicFrame*>(widget))
         return new AccessibleContainer(widget);
     if (auto* shape = qobject_cast<Shape*>(widget); shape && !shape->accessibleName().isEmpty())
         return new AccessibleSwatch(shape);
@@ -157,16 +196,6 @@ QAccessibleInterface* interfaceFor(const QString&, QObject* object)
 void installAccessibleInterfaces()
 {
     QAccessible::installFactory(interfaceFor);
-}
-
-void hideDecoration(QWidget* container)
-{
-    container->setProperty(kHidesDecoration, true);
-}
-
-void hideFromScreenReader(QWidget* control)
-{
-    control->setProperty(kDecoration, true);
 }
 
 bool describe(QWidget* control, const QString& description)
@@ -199,19 +228,17 @@ void announce(QWidget* from, const QString& text)
 {
     constexpr int kNotices = 4;
     QWidget* window = from->window();
-    const QList<QWidget*> notices = window->findChildren<QWidget*>(QLatin1String(kNotice), Qt::FindDirectChildrenOnly);
-    QWidget* notice = nullptr;
-    if (notices.size() < kNotices) {
-        notice = new QWidget(window);
-        notice->setObjectName(QLatin1String(kNotice));
-        notice->setAttribute(Qt::WA_TransparentForMouseEvents);
-        notice->setFocusPolicy(Qt::NoFocus);
-        notice->resize(1, 1);
-    } else {
-        const int next = window->property(kNextNotice).toInt();
-        window->setProperty(kNextNotice, (next + 1) % kNotices);
-        notice = notices[next];
+    QList<Notice*> notices;
+    for (QObject* child : window->children()) {
+        if (auto* notice = dynamic_cast<Notice*>(child))
+            notices << notice;
     }
+    Notice* notice = notices.size() < kNotices
+        ? new Notice(window)
+        : *std::min_element(notices.begin(), notices.end(),
+                            [](const Notice* a, const Notice* b) { return a->shownAt < b->shownAt; });
+    static quint64 shown = 0;
+    notice->shownAt = ++shown;
     notice->hide();
     notice->setAccessibleName(text);
     notice->show();
