@@ -7,6 +7,7 @@
 #include "designlabel.h"
 #include "form1_layout.h"
 #include "panel.h"
+#include "placement.h"
 #include "shape.h"
 
 #include <QApplication>

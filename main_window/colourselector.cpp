@@ -3,8 +3,8 @@
 
 #include "accessibility.h"
 #include "colourmath.h"
+#include "placement.h"
 #include "shape.h"
-#include "twips.h"
 
 #include <QApplication>
 #include <QLineEdit>

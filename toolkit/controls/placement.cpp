@@ -10,6 +10,12 @@
 
 namespace toolkit {
 
+void place(QWidget* control, const char* name, const Twips& rect)
+{
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(toPixels(rect));
+}
+
 void placeOnScreen(QWidget* window)
 {
     const QScreen* screen = window->screen();

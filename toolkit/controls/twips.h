@@ -7,8 +7,6 @@
 
 #include <QRect>
 
-class QWidget;
-
 namespace toolkit {
 
 constexpr int kTwipsPerPixel = 15;
@@ -31,10 +29,5 @@ constexpr QRect toPixels(const Twips& rect)
     return {twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
             twipsToPixels(rect.height)};
 }
-
-// Names a control after its design name and puts it at its design rectangle.
-// Where siblings overlap, the design's front-to-back order is kept by
-// creating them back to front: a control created later lies in front.
-void place(QWidget* control, const char* name, const Twips& rect);
 
 } // namespace toolkit

@@ -22,35 +22,35 @@ namespace {
 const QString kProgramsDirectory = QStringLiteral("program's directory");
 const QString kChosenFolder = QStringLiteral("chosen folder");
 
-ProgramDirectory unknown(const QString& why)
+ProgramDirectory noDirectory(const QString& why)
 {
     return {QString(), why};
 }
 
 ProgramDirectory notText(const QString& what, const QString& directory)
 {
-    return unknown(QStringLiteral("The name of the %1 is not valid text (%2), "
+    return noDirectory(QStringLiteral("The name of the %1 is not valid text (%2), "
                                   "so no file can be written there safely.")
                        .arg(what, QDir::toNativeSeparators(directory)));
 }
 
 // An existing absolute directory, as Qt would name it, or the problem with it.
-ProgramDirectory checked(const QString& what, const QString& directory)
+ProgramDirectory existingDirectory(const QString& what, const QString& directory)
 {
     const QFileInfo found(directory);
     if (!found.isDir())
-        return unknown(QStringLiteral("The %1 %2 %3.")
+        return noDirectory(QStringLiteral("The %1 %2 %3.")
                            .arg(what, QDir::toNativeSeparators(directory),
                                 found.exists() ? QStringLiteral("is not a folder") : QStringLiteral("no longer exists")));
     return {QDir::cleanPath(directory), QString()};
 }
 
 // The program's directory as the system named it.
-ProgramDirectory programs(const QString& directory)
+ProgramDirectory programDirectoryAt(const QString& directory)
 {
     if (QDir::isRelativePath(directory))
-        return unknown(QStringLiteral("The system did not say where the program lies."));
-    return checked(kProgramsDirectory, directory);
+        return noDirectory(QStringLiteral("The system did not say where the program lies."));
+    return existingDirectory(kProgramsDirectory, directory);
 }
 
 #ifdef Q_OS_UNIX
@@ -112,18 +112,18 @@ ProgramDirectory ProgramDirectory::of(const QByteArray& programFile)
     const QString name = QFile::decodeName(programFile);
     if (QFile::encodeName(name) != programFile)
         return notText(kProgramsDirectory, QFileInfo(name).path());
-    return programs(QFileInfo(name).path());
+    return programDirectoryAt(QFileInfo(name).path());
 }
 
 ProgramDirectory ProgramDirectory::chosen(const QString& folder)
 {
     if (QDir::isRelativePath(folder))
-        return unknown(QStringLiteral("The chosen folder %1 is not an absolute path.")
+        return noDirectory(QStringLiteral("The chosen folder %1 is not an absolute path.")
                            .arg(QDir::toNativeSeparators(folder)));
     const QString lost = lostInDecoding(folder);
     if (!lost.isEmpty())
-        return unknown(lost);
-    return checked(kChosenFolder, folder);
+        return noDirectory(lost);
+    return existingDirectory(kChosenFolder, folder);
 }
 
 ProgramDirectory ProgramDirectory::current()
@@ -136,7 +136,7 @@ ProgramDirectory ProgramDirectory::current()
     for (;;) {
         const ssize_t length = ::readlink("/proc/self/exe", link.data(), size_t(link.size()));
         if (length < 0)
-            return unknown(QStringLiteral("The system did not say where the program lies: %1.")
+            return noDirectory(QStringLiteral("The system did not say where the program lies: %1.")
                                .arg(QString::fromLocal8Bit(std::strerror(errno))));
         if (length < link.size())
             return of(link.left(length));
@@ -149,7 +149,7 @@ ProgramDirectory ProgramDirectory::current()
     if (directory.endsWith(QStringLiteral(".app/Contents/MacOS")))
         directory = QDir::cleanPath(directory + QStringLiteral("/../../.."));
 #endif
-    return programs(directory);
+    return programDirectoryAt(directory);
 #endif
 }
 
