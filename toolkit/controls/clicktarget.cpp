@@ -4,7 +4,6 @@
 #include "outline.h"
 #include "panel.h"
 #include "shape.h"
-#include "tabring.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -41,7 +40,7 @@ ClickTarget::ClickTarget(QWidget* parent)
 // The button repaints as it is pressed, without the ring.
 void ClickTarget::mousePressEvent(QMouseEvent* event)
 {
-    m_ringShown = false;
+    m_focusMark.hide();
     QAbstractButton::mousePressEvent(event);
 }
 
@@ -56,7 +55,7 @@ void ClickTarget::mouseReleaseEvent(QMouseEvent* event)
 
 void ClickTarget::focusInEvent(QFocusEvent* event)
 {
-    m_ringShown = cameByKeyboard(event->reason());
+    m_focusMark.focusIn(event);
     QAbstractButton::focusInEvent(event);
 }
 
@@ -92,7 +91,7 @@ void ClickTarget::keyPressEvent(QKeyEvent* event)
 // is focused.
 void ClickTarget::paintEvent(QPaintEvent*)
 {
-    if (!hasFocus() || !m_ringShown)
+    if (!m_focusMark.shownOn(this))
         return;
     QPainter painter(this);
     const double t = outlineThickness(devicePixelRatioF());

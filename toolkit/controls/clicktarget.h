@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "focusmark.h"
+
 #include <QAbstractButton>
 
 namespace toolkit {
@@ -25,7 +27,7 @@ protected:
 
 private:
     // The focus came from the keyboard, so its ring shows.
-    bool m_ringShown = false;
+    FocusMark m_focusMark;
 };
 
 } // namespace toolkit

@@ -2,9 +2,7 @@
 #include "panel.h"
 
 #include "outline.h"
-#include "tabring.h"
 
-#include <QFocusEvent>
 #include <QPainter>
 
 namespace toolkit {
@@ -25,7 +23,7 @@ Panel::Panel(const QColor& fill, QWidget* parent)
 
 void Panel::focusInEvent(QFocusEvent* event)
 {
-    m_focusShown = cameByKeyboard(event->reason());
+    m_focusMark.focusIn(event);
     QWidget::focusInEvent(event);
 }
 
@@ -33,7 +31,7 @@ void Panel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), m_fill);
-    if (hasFocus() && m_focusShown) {
+    if (m_focusMark.shownOn(this)) {
         const double t = outlineThickness(devicePixelRatioF());
         painter.setClipRegion(QRegion(rect()).subtracted(childrenRegion()));
         drawOutline(painter, QRectF(rect()).adjusted(t, t, -t, -t), readableWindowText(this, Ink::Graphic));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "contrast.h"
+#include "focusmark.h"
 
 #include <QWidget>
 
@@ -27,7 +28,7 @@ protected:
 
 private:
     QColor m_fill;
-    bool m_focusShown = false;
+    FocusMark m_focusMark;
 };
 
 // The fixed fill that `control` stands on: that of the panel it lies in.

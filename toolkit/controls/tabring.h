@@ -32,11 +32,4 @@ private:
     QWidget* m_return = nullptr;
 };
 
-// Whether the keyboard put the focus where it is: Tab, Shift+Tab, or a
-// shortcut such as F6. Only then does a control show its focus mark.
-inline bool cameByKeyboard(Qt::FocusReason reason)
-{
-    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
-}
-
 } // namespace toolkit
