@@ -17,7 +17,6 @@
 #include <utility>
 #include <vector>
 
-
 namespace mockup {
 struct Item;
 }
@@ -61,7 +60,6 @@ private:
     void reveal(QWidget* region);
 
     Declarations& m_scheme;
-    // The design's control arrays: a click reports the item's index.
     // Each shape with the slot whose fill it shows.
     std::vector<std::pair<toolkit::Shape*, Declarations::Slot>> m_shapes;
     // The click targets, front to back: the keyboard's order through them.

@@ -6,7 +6,6 @@
 #include "declarations.h"
 #include "twips.h"
 
-
 namespace mockup {
 
 enum class Kind { Target, Label, Shape, UnoutlinedShape };
