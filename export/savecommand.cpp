@@ -32,16 +32,20 @@ QString unconfirmedMessage(const QString& reason, const QString& placed)
 bool SaveCommand::run(const Declarations& scheme, toolkit::ProgramServices& services)
 {
     const QByteArray bytes = QByteArray::fromStdString(SchemeFile::content(scheme));
+    // The folder chosen earlier is held to the same standard again: it may
+    // have gone since.
     bool chosen = !m_chosenFolder.isEmpty();
     toolkit::ProgramDirectory folder =
         chosen ? toolkit::ProgramDirectory::chosen(m_chosenFolder) : services.applicationDirectory();
     for (;;) {
-        const QString problem =
-            folder.known() ? writeInto(folder.path, chosen, bytes, services) : kNotSaved + folder.problem;
-        if (problem.isEmpty())
+        const toolkit::WriteResult result = folder.known() ? writeInto(folder.path, chosen, bytes, services) : folder.result;
+        if (result.written())
             return true;
+        if (!services.warnOfferingFolder(kTitle, kNotSaved + result.failure))
+            return false;
         // The folder chosen last, if any, is where the user left off.
-        const QString answer = askForFolder(problem, chosen ? folder.path : QString(), services);
+        const QString answer =
+            services.chooseFolder(QStringLiteral("Save colors.DAT to"), chosen ? folder.path : QString());
         if (answer.isEmpty())
             return false;
         folder = toolkit::ProgramDirectory::chosen(answer);
@@ -49,14 +53,14 @@ bool SaveCommand::run(const Declarations& scheme, toolkit::ProgramServices& serv
     }
 }
 
-QString SaveCommand::writeInto(const QString& folder, bool chosen, const QByteArray& bytes,
-                               toolkit::ProgramServices& services)
+toolkit::WriteResult SaveCommand::writeInto(const QString& folder, bool chosen, const QByteArray& bytes,
+                                            toolkit::ProgramServices& services)
 {
     const QString path =
         QDir::toNativeSeparators(QDir(folder).filePath(QString::fromLatin1(SchemeFile::FileName)));
     const toolkit::WriteResult result = services.writeTextFile(path, bytes);
     if (!result.written())
-        return kNotSaved + QStringLiteral("Could not write %1:\n%2").arg(path, result.failure);
+        return toolkit::WriteResult::failed(QStringLiteral("Could not write %1:\n%2").arg(path, result.failure));
     if (chosen)
         m_chosenFolder = folder;
     const QString placed =
@@ -66,12 +70,5 @@ QString SaveCommand::writeInto(const QString& folder, bool chosen, const QByteAr
     else
         services.showMessage(toolkit::ProgramServices::Icon::Warning, kTitle,
                              unconfirmedMessage(result.unconfirmed, placed));
-    return QString();
-}
-
-QString SaveCommand::askForFolder(const QString& problem, const QString& startIn, toolkit::ProgramServices& services)
-{
-    if (!services.warnOfferingFolder(kTitle, problem))
-        return QString();
-    return services.chooseFolder(QStringLiteral("Save colors.DAT to"), startIn);
+    return result;
 }

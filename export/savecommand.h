@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "writeresult.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -22,11 +24,9 @@ public:
     bool run(const Declarations& scheme, toolkit::ProgramServices& services);
 
 private:
-    // Writes the file into `folder` and says where it went; returns why
-    // nothing was saved, or nothing.
-    QString writeInto(const QString& folder, bool chosen, const QByteArray& bytes, toolkit::ProgramServices& services);
-    // Warns of `problem`, offering a folder; the one chosen, or nothing.
-    static QString askForFolder(const QString& problem, const QString& startIn, toolkit::ProgramServices& services);
+    // Writes the file into `folder` and, where it is written, says where it went.
+    toolkit::WriteResult writeInto(const QString& folder, bool chosen, const QByteArray& bytes,
+                                   toolkit::ProgramServices& services);
 
     // Empty until the user has chosen a folder and Save has written there.
     QString m_chosenFolder;

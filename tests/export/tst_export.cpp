@@ -138,11 +138,11 @@ void TestExport::aDirectoryThatIsGoneOrUnknownGetsNothing()
         toolkit::ProgramDirectory applicationDirectory() const override
         {
             return {answer.path.isEmpty() ? QString() : FakeProgramServices::applicationDirectory().path + answer.path,
-                    answer.problem};
+                    answer.result};
         }
         toolkit::ProgramDirectory answer;
     } services;
-    services.answer = {directory, problem};
+    services.answer = {directory, toolkit::WriteResult::failed(problem)};
     QTemporaryDir working;
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(working.path()));

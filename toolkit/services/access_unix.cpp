@@ -104,8 +104,8 @@ mode_t narrowedMode(const struct stat& old, bool groupKept)
 
 } // namespace
 
-int settleAccess(int fd, const struct stat& created, int directory, const QByteArray& fileName,
-                 const struct stat& old)
+WriteResult settleAccess(int fd, const struct stat& created, int directory, const QByteArray& fileName,
+                         const struct stat& old)
 {
     // Root saving a user's file gives it back; anyone else may not, and the
     // file is then the saver's. A folder may give new files its own group
@@ -123,14 +123,17 @@ int settleAccess(int fd, const struct stat& created, int directory, const QByteA
     else
         acl.reset(acl_from_mode(narrowedMode(old, groupKept)));
     if (acl && acl_set_fd(fd, acl.get()) == 0)
-        return 0;
+        return {};
+    // A file system that keeps no lists (FAT, NFS without them) keeps the mode.
     if (errno != ENOTSUP)
-        return -1;
+        return systemFailure();
 #else
     Q_UNUSED(directory);
     Q_UNUSED(fileName);
 #endif
-    return retried([&] { return ::fchmod(fd, narrowedMode(old, groupKept)); });
+    if (retried([&] { return ::fchmod(fd, narrowedMode(old, groupKept)); }) != 0)
+        return systemFailure();
+    return {};
 }
 
 } // namespace toolkit

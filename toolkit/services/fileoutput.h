@@ -1,20 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "writeresult.h"
+
 #include <QByteArray>
 #include <QString>
 
 namespace toolkit {
-
-// What became of a file write.
-struct WriteResult {
-    // Why nothing was written; empty when the file is in place.
-    QString failure;
-    // Why the file, though in place, is not known to be on the disk yet.
-    QString unconfirmed;
-
-    bool written() const { return failure.isEmpty(); }
-};
 
 // Writes `bytes` to the file at the absolute `path`, as a whole or not at all.
 // The bytes go to a temporary file beside the target and are flushed to the
@@ -23,7 +15,7 @@ struct WriteResult {
 // saves may write is ever replaced: where a link, a directory, a pipe, a
 // device or a read-only file stands at `path`, nothing is written anywhere.
 // The new file is never more open than the one it replaces, nor than any new
-// file, its group included. A Save holds its temporary file until the
+// file, its group included, not even for a moment. A Save holds its temporary file until the
 // rename; temporary files that no Save holds any more, left by one that was
 // killed, are removed. Where the file system refuses locks, Save still saves,
 // and removes nothing it can't prove abandoned.

@@ -11,25 +11,20 @@
 
 namespace toolkit {
 
-inline WriteResult failed(const QString& reason)
-{
-    return {reason, QString()};
-}
-
 inline WriteResult notAbsolute(const QString& path)
 {
-    return failed(QStringLiteral("%1 is not an absolute path.").arg(path));
+    return WriteResult::failed(QStringLiteral("%1 is not an absolute path.").arg(path));
 }
 
 inline WriteResult notARegularFile(const QString& kind)
 {
-    return failed(QStringLiteral("A %1 stands there, not a regular file; it was left as it is.").arg(kind));
+    return WriteResult::failed(QStringLiteral("A %1 stands there, not a regular file; it was left as it is.").arg(kind));
 }
 
 // Making a file read-only is how a user keeps it from being written over.
 inline WriteResult readOnly()
 {
-    return failed(QStringLiteral("The file is read-only; it was left as it is."));
+    return WriteResult::failed(QStringLiteral("The file is read-only; it was left as it is."));
 }
 
 // Temporary files are named so a leftover is recognisable: this prefix and

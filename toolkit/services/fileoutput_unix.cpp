@@ -33,31 +33,34 @@ QString kindOf(mode_t mode)
     return QStringLiteral("special file");
 }
 
-int syncData(int fd)
+// Errors that only show once the data reaches the disk (a full quota on
+// NFS, a failing disk) show here, while the old file is still whole.
+WriteResult syncData(int fd)
 {
 #ifdef Q_OS_LINUX
-    return retried([fd] { return ::fdatasync(fd); });
+    const int synced = retried([fd] { return ::fdatasync(fd); });
 #else
-    return retried([fd] { return ::fsync(fd); });
+    const int synced = retried([fd] { return ::fsync(fd); });
 #endif
+    return synced == 0 ? WriteResult() : systemFailure();
 }
 
 // The descriptor is released even when close reports EINTR, so closing again
 // could close a descriptor opened meanwhile; the data was flushed before, so
 // nothing is lost.
-int closeOnce(int fd)
+WriteResult closeOnce(int fd)
 {
-    return ::close(fd) == 0 || errno == EINTR ? 0 : -1;
+    return ::close(fd) == 0 || errno == EINTR ? WriteResult() : systemFailure();
 }
 
-QString writeAll(int fd, const QByteArray& bytes)
+WriteResult writeAll(int fd, const QByteArray& bytes)
 {
     for (qsizetype written = 0; written < bytes.size();) {
         const ssize_t count = retried([&] {
             return ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
         });
         if (count <= 0)
-            return systemReason(count < 0 ? errno : ENOSPC);
+            return systemFailure(count < 0 ? errno : ENOSPC);
         written += count;
     }
     return {};
@@ -82,17 +85,17 @@ Attempt putInPlace(int directory, const Temporary& temporary, const QByteArray& 
     if (!isNamed(directory, temporary.name, temporary.status)) {
         struct stat named {};
         const bool gone = ::fstatat(directory, temporary.name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0;
-        return {failed(gone ? kKeptRemoving : kSwapped), gone};
+        return {WriteResult::failed(gone ? kKeptRemoving : kSwapped), gone};
     }
     if (retried([&] {
             return ::renameat(directory, temporary.name.constData(), directory, fileName.constData());
         }) != 0) {
         const int error = errno;
         removeIfNamed(directory, temporary.name, temporary.status);
-        return {failed(systemReason(error)), error == ENOENT};
+        return {systemFailure(error), error == ENOENT};
     }
     if (!isNamed(directory, fileName, temporary.status))
-        return {failed(kSwapped)};
+        return {WriteResult::failed(kSwapped)};
     // From here the new file stands in place of the old one. Only once the
     // directory is on disk is that change itself safe from a power cut.
     if (retried([&] { return ::fsync(directory); }) != 0)
@@ -107,29 +110,27 @@ Attempt replaceWith(int directory, const QByteArray& fileName, const QByteArray&
     // Until it is given the old file's access, a new file replacing one is
     // its owner's alone; a first colors.DAT is made as any new file is.
     Temporary temporary = createTemporary(directory, old ? 0600 : 0666);
-    if (!temporary.failure.isEmpty())
-        return {failed(temporary.failure)};
-    const auto discard = [&](const QString& reason) {
+    if (!temporary.result.written())
+        return {temporary.result};
+    const auto discard = [&](const WriteResult& failure) {
         removeIfNamed(directory, temporary.name, temporary.status);
-        return Attempt{failed(reason)};
+        return Attempt{failure};
     };
-    if (old && settleAccess(temporary.file.fd, temporary.status, directory, fileName, *old) != 0)
-        return discard(systemReason(errno));
-
-    const QString failure = writeAll(temporary.file.fd, bytes);
-    if (!failure.isEmpty())
-        return discard(failure);
-    // Errors that only show once the data reaches the disk (a full quota on
-    // NFS, a failing disk) show here, while the old file is still whole.
-    if (syncData(temporary.file.fd) != 0)
-        return discard(systemReason(errno));
+    // Each step is taken only where the one before it succeeded.
+    WriteResult step = old ? settleAccess(temporary.file.fd, temporary.status, directory, fileName, *old)
+                           : WriteResult();
+    if (step.written())
+        step = writeAll(temporary.file.fd, bytes);
+    if (step.written())
+        step = syncData(temporary.file.fd);
+    if (!step.written())
+        return discard(step);
     // The lock lasts as long as any descriptor of the file: this copy keeps
     // it until the rename, past the close whose result is checked.
     const Descriptor lock(retried([&] { return ::fcntl(temporary.file.fd, F_DUPFD_CLOEXEC, 0); }));
-    if (lock.fd < 0)
-        return discard(systemReason(errno));
-    if (closeOnce(temporary.file.release()) != 0)
-        return discard(systemReason(errno));
+    step = lock.fd < 0 ? systemFailure() : closeOnce(temporary.file.release());
+    if (!step.written())
+        return discard(step);
     return putInPlace(directory, temporary, fileName);
 }
 
@@ -154,7 +155,7 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes)
         return ::openat(AT_FDCWD, directoryName.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     })};
     if (directory.fd < 0)
-        return failed(systemReason(errno));
+        return systemFailure();
     removeLeftovers(directory.fd);
 
     struct stat existing {};
@@ -167,7 +168,7 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes)
             return readOnly();
         replacing = true;
     } else if (errno != ENOENT) {
-        return failed(systemReason(errno));
+        return systemFailure();
     }
 
     // A Save whose live temporary file another machine's clean-up took for
@@ -177,7 +178,7 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes)
         if (!tried.vanished)
             return tried.result;
         if (attempt == 3)
-            return failed(kKeptRemoving);
+            return WriteResult::failed(kKeptRemoving);
     }
 }
 

@@ -3,6 +3,8 @@
 
 // What the Unix half of writeFileAtomically shares between its files.
 
+#include "writeresult.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -17,6 +19,12 @@ namespace toolkit {
 inline QString systemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// A step that failed as the system reported it, by default just now.
+inline WriteResult systemFailure(int error = errno)
+{
+    return WriteResult::failed(systemReason(error));
 }
 
 // A signal arriving during a call is no reason to give up the Save.
@@ -66,7 +74,7 @@ struct Temporary {
     Descriptor file;
     QByteArray name;
     struct stat status {};
-    QString failure;
+    WriteResult result;
 };
 
 // Creates a temporary file in `directory` with `mode`, narrowed as for any
@@ -77,8 +85,7 @@ Temporary createTemporary(int directory, mode_t mode);
 // replaces, named `fileName` in `directory`: its owner and group where the
 // saver may set them, and its access list, if it has one, or else its mode
 // narrowed by the umask; never a setuid, setgid, sticky or execute bit.
-// Returns 0, or -1 with errno.
-int settleAccess(int fd, const struct stat& created, int directory, const QByteArray& fileName,
+WriteResult settleAccess(int fd, const struct stat& created, int directory, const QByteArray& fileName,
                  const struct stat& old);
 
 // Removes the temporary files in `directory` that a killed Save left.

@@ -21,6 +21,12 @@ QString systemReason(DWORD error = ::GetLastError())
     return qt_error_string(int(error));
 }
 
+// A step that failed as the system reported it, by default just now.
+WriteResult systemFailure(DWORD error = ::GetLastError())
+{
+    return WriteResult::failed(systemReason(error));
+}
+
 std::wstring native(const QString& path)
 {
     return QDir::toNativeSeparators(path).toStdWString();
@@ -29,6 +35,13 @@ std::wstring native(const QString& path)
 // Closes a handle when it goes out of scope.
 struct Handle {
     HANDLE handle = INVALID_HANDLE_VALUE;
+    Handle() = default;
+    Handle(Handle&& other) noexcept : handle(std::exchange(other.handle, INVALID_HANDLE_VALUE)) {}
+    Handle& operator=(Handle&& other) noexcept
+    {
+        std::swap(handle, other.handle);
+        return *this;
+    }
     ~Handle()
     {
         if (handle != INVALID_HANDLE_VALUE)
@@ -49,18 +62,61 @@ void removeLeftovers(const QString& directory)
     }
 }
 
-// Creates a new, empty temporary file beside the target, open to no one
-// else from its first instant; never opens one that exists.
-HANDLE createTemporary(const QString& directory, std::wstring& name)
+// A Save's new, empty temporary file beside the target, open to no one else
+// from its first instant, or why none could be made. It never opens a file
+// that exists.
+struct Temporary {
+    Handle file;
+    std::wstring name;
+    WriteResult result;
+};
+
+Temporary createTemporary(const QString& directory)
 {
+    Temporary made;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = native(directory + u'/' + QString::fromLatin1(temporaryName()));
-        const HANDLE file = ::CreateFileW(name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS)
-            return file;
+        made.name = native(directory + u'/' + QString::fromLatin1(temporaryName()));
+        made.file.handle = ::CreateFileW(made.name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (made.file.handle != INVALID_HANDLE_VALUE)
+            return made;
+        if (::GetLastError() != ERROR_FILE_EXISTS)
+            break;
     }
-    return INVALID_HANDLE_VALUE;
+    made.result = systemFailure();
+    return made;
+}
+
+// Writes all the bytes and flushes them to the disk. Errors that only show
+// once the data reaches the disk show here, while the old file is still whole.
+WriteResult writeAll(HANDLE file, const QByteArray& bytes)
+{
+    for (qsizetype written = 0; written < bytes.size();) {
+        DWORD count = 0;
+        if (!::WriteFile(file, bytes.constData() + written, DWORD(bytes.size() - written), &count, nullptr)
+            || count == 0)
+            return systemFailure();
+        written += count;
+    }
+    return ::FlushFileBuffers(file) ? WriteResult() : systemFailure();
+}
+
+// What stands at `target` that a Save must leave as it is, if anything.
+WriteResult standingAt(const std::wstring& target)
+{
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return {};
+    // A symbolic link or a junction is a reparse point.
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return notARegularFile(QStringLiteral("link"));
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return notARegularFile(QStringLiteral("directory"));
+    if (attributes & FILE_ATTRIBUTE_DEVICE)
+        return notARegularFile(QStringLiteral("device"));
+    if (attributes & FILE_ATTRIBUTE_READONLY)
+        return readOnly();
+    return {};
 }
 
 // Renames the open file over the target, so that it is held to the last.
@@ -78,7 +134,7 @@ bool replaceTarget(HANDLE file, const std::wstring& target)
 // Windows refuses to replace a file that another program holds open without
 // sharing the right to delete it, and calls it "Access denied"; opening the
 // file for deletion tells that case apart.
-QString whyNotReplaced(const std::wstring& target)
+WriteResult whyNotReplaced(const std::wstring& target)
 {
     DWORD error = ::GetLastError();
     if (error == ERROR_ACCESS_DENIED) {
@@ -90,8 +146,8 @@ QString whyNotReplaced(const std::wstring& target)
             error = ERROR_SHARING_VIOLATION;
     }
     if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
-        return QStringLiteral("The file is in use by another program; it was left as it is.");
-    return systemReason(error);
+        return WriteResult::failed(QStringLiteral("The file is in use by another program; it was left as it is."));
+    return systemFailure(error);
 }
 
 } // namespace
@@ -108,45 +164,24 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes)
     const QString directory = QFileInfo(path).absolutePath();
     removeLeftovers(directory);
     const std::wstring target = native(path);
-    const DWORD attributes = ::GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES) {
-        // A symbolic link or a junction is a reparse point.
-        if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
-            return notARegularFile(QStringLiteral("link"));
-        if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-            return notARegularFile(QStringLiteral("directory"));
-        if (attributes & FILE_ATTRIBUTE_DEVICE)
-            return notARegularFile(QStringLiteral("device"));
-        if (attributes & FILE_ATTRIBUTE_READONLY)
-            return readOnly();
-    }
+    const WriteResult standing = standingAt(target);
+    if (!standing.written())
+        return standing;
 
-    std::wstring temporary;
-    Handle file{createTemporary(directory, temporary)};
-    if (file.handle == INVALID_HANDLE_VALUE)
-        return failed(systemReason());
-    const auto discard = [&](const QString& reason) {
-        ::CloseHandle(std::exchange(file.handle, INVALID_HANDLE_VALUE));
-        ::DeleteFileW(temporary.c_str());
-        return failed(reason);
-    };
-
-    for (qsizetype written = 0; written < bytes.size();) {
-        DWORD count = 0;
-        if (!::WriteFile(file.handle, bytes.constData() + written, DWORD(bytes.size() - written), &count, nullptr)
-            || count == 0)
-            return discard(systemReason());
-        written += count;
+    Temporary temporary = createTemporary(directory);
+    if (!temporary.result.written())
+        return temporary.result;
+    WriteResult step = writeAll(temporary.file.handle, bytes);
+    if (step.written() && !replaceTarget(temporary.file.handle, target))
+        step = whyNotReplaced(target);
+    if (!step.written()) {
+        temporary.file = Handle();
+        ::DeleteFileW(temporary.name.c_str());
+        return step;
     }
-    // Errors that only show once the data reaches the disk show here, while
-    // the old file is still whole.
-    if (!::FlushFileBuffers(file.handle))
-        return discard(systemReason());
-    if (!replaceTarget(file.handle, target))
-        return discard(whyNotReplaced(target));
     // From here the new file stands in place of the old one; flushing it
     // again writes the rename through to the disk.
-    if (!::FlushFileBuffers(file.handle))
+    if (!::FlushFileBuffers(temporary.file.handle))
         return {QString(), systemReason()};
     return {};
 }

@@ -24,7 +24,7 @@ const QString kChosenFolder = QStringLiteral("chosen folder");
 
 ProgramDirectory noDirectory(const QString& why)
 {
-    return {QString(), why};
+    return {QString(), WriteResult::failed(why)};
 }
 
 ProgramDirectory notText(const QString& what, const QString& directory)
@@ -42,7 +42,7 @@ ProgramDirectory existingDirectory(const QString& what, const QString& directory
         return noDirectory(QStringLiteral("The %1 %2 %3.")
                            .arg(what, QDir::toNativeSeparators(directory),
                                 found.exists() ? QStringLiteral("is not a folder") : QStringLiteral("no longer exists")));
-    return {QDir::cleanPath(directory), QString()};
+    return {QDir::cleanPath(directory), {}};
 }
 
 // The program's directory as the system named it.
@@ -79,7 +79,7 @@ bool readsAsALostName(const QString& parent, const QString& name)
 // the folder might be such a one, it is refused, with the reason: the name
 // is not valid text, or, where a folder truly has that name too, the two
 // can't be told apart.
-QString lostInDecoding(const QString& folder)
+WriteResult lostInDecoding(const QString& folder)
 {
 #ifdef Q_OS_UNIX
     QString parent = QStringLiteral("/");
@@ -87,14 +87,14 @@ QString lostInDecoding(const QString& folder)
     for (const QString& part : parts) {
         if (part.contains(QChar::ReplacementCharacter) && readsAsALostName(parent, part)) {
             if (!QFileInfo(parent + part).isDir())
-                return notText(kChosenFolder, folder).problem;
+                return notText(kChosenFolder, folder).result;
             const QString where = QDir::toNativeSeparators(QDir::cleanPath(parent));
-            return &part == &parts.last()
+            return WriteResult::failed(&part == &parts.last()
                 ? QStringLiteral("Two folders in %1 show the same name as the chosen folder %2, "
                                  "so no file can be written there safely.").arg(where, part)
                 : QStringLiteral("Two folders in %1 show the same name %2, on the way to the chosen folder %3, "
                                  "so no file can be written there safely.")
-                      .arg(where, part, QDir::toNativeSeparators(QDir::cleanPath(folder)));
+                      .arg(where, part, QDir::toNativeSeparators(QDir::cleanPath(folder))));
         }
         parent += part + u'/';
     }
@@ -102,7 +102,7 @@ QString lostInDecoding(const QString& folder)
     // Elsewhere a name is text already.
     Q_UNUSED(folder);
 #endif
-    return QString();
+    return {};
 }
 
 } // namespace
@@ -120,9 +120,9 @@ ProgramDirectory ProgramDirectory::chosen(const QString& folder)
     if (QDir::isRelativePath(folder))
         return noDirectory(QStringLiteral("The chosen folder %1 is not an absolute path.")
                            .arg(QDir::toNativeSeparators(folder)));
-    const QString lost = lostInDecoding(folder);
-    if (!lost.isEmpty())
-        return noDirectory(lost);
+    const WriteResult lost = lostInDecoding(folder);
+    if (!lost.written())
+        return {QString(), lost};
     return existingDirectory(kChosenFolder, folder);
 }
 

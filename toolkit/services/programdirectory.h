@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "writeresult.h"
+
 #include <QByteArray>
 #include <QString>
 
 namespace toolkit {
 
 // Where the running program's file lies: an absolute directory that exists,
-// or, where that can't be known, the reason why, for the user to read.
+// or, where that can't be known, why no file can be written there.
 struct ProgramDirectory {
     QString path;
-    QString problem;
+    WriteResult result;
 
-    bool known() const { return problem.isEmpty(); }
+    bool known() const { return result.written(); }
 
     // The directory of the program file named by `programFile`, the bytes
     // the system gives for it. A name that is not valid text (a Latin-1

@@ -14,33 +14,30 @@ namespace {
 
 const QString kKeptTaking = QStringLiteral("Another program kept taking the new file before it could be written.");
 
-// Whether a file just made is this Save's to write: locked by it, where the
-// file system has locks, and still named. A file is only seen by others once
-// it has a name, and another copy's clean-up may take its lock in the
-// instant before this one does; the file is then gone or about to go. A
-// file given up is removed where it is still this Save's, and `cause` says
-// why it was given up.
-bool claimed(int directory, const QByteArray& name, int fd, struct stat& own, QString& cause)
+// Makes a file just made this Save's to write: locked by it, where the file
+// system has locks, and still named. A file is only seen by others once it
+// has a name, and another copy's clean-up may take its lock in the instant
+// before this one does; the file is then gone or about to go. A file given
+// up is removed where it is still this Save's, and the result says why it
+// was given up.
+WriteResult claim(int directory, const QByteArray& name, int fd, struct stat& own)
 {
     if (::fstat(fd, &own) != 0) {
-        cause = systemReason(errno);
+        const WriteResult failure = systemFailure();
         // Made a moment ago with O_EXCL: the name is this Save's own still.
         ::unlinkat(directory, name.constData(), 0);
-        return false;
+        return failure;
     }
     // Where the file system refuses locks (NFS with no lock manager
     // answering), no clean-up can take one either, so the file is kept
     // unlocked.
     if (retried([&] { return ::flock(fd, LOCK_EX | LOCK_NB); }) != 0 && errno == EWOULDBLOCK) {
         removeIfNamed(directory, name, own);
-        cause = kKeptTaking;
-        return false;
+        return WriteResult::failed(kKeptTaking);
     }
-    if (!isNamed(directory, name, own)) {
-        cause = kKeptRemoving;
-        return false;
-    }
-    return true;
+    if (!isNamed(directory, name, own))
+        return WriteResult::failed(kKeptRemoving);
+    return {};
 }
 
 } // namespace
@@ -65,7 +62,7 @@ void removeIfNamed(int directory, const QByteArray& name, const struct stat& own
 Temporary createTemporary(int directory, mode_t mode)
 {
     Temporary made;
-    QString cause;
+    WriteResult cause;
     for (int attempt = 0; attempt < 100; ++attempt) {
         made.name = temporaryName();
         made.file = Descriptor(retried([&] {
@@ -73,17 +70,19 @@ Temporary createTemporary(int directory, mode_t mode)
                             mode);
         }));
         if (made.file.fd < 0 && errno != EEXIST) {
-            made.failure = systemReason(errno);
+            made.result = systemFailure();
             return made;
         }
-        QString why;
-        if (made.file.fd >= 0 && claimed(directory, made.name, made.file.fd, made.status, why))
+        if (made.file.fd < 0)
+            continue;
+        const WriteResult claimed = claim(directory, made.name, made.file.fd, made.status);
+        if (claimed.written())
             return made;
-        if (cause.isEmpty())
-            cause = why;
+        if (cause.written())
+            cause = claimed;
     }
     made.file = Descriptor();
-    made.failure = cause.isEmpty() ? systemReason(EEXIST) : cause;
+    made.result = cause.written() ? systemFailure(EEXIST) : cause;
     return made;
 }
 

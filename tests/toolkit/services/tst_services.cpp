@@ -625,8 +625,9 @@ void TestServices::programDirectory()
     const toolkit::ProgramDirectory found = toolkit::ProgramDirectory::of(programFile.replace("ROOT", rootName));
     QVERIFY(QDir::setCurrent(previous));
     QCOMPARE(found.known(), problem.isEmpty());
-    QVERIFY2(found.problem.contains(QDir::toNativeSeparators(QString(problem).replace(QStringLiteral("ROOT"), root.path()))),
-             qPrintable(found.problem));
+    QVERIFY2(found.result.failure.contains(
+                 QDir::toNativeSeparators(QString(problem).replace(QStringLiteral("ROOT"), root.path()))),
+             qPrintable(found.result.failure));
     QCOMPARE(found.path, QString(path).replace(QStringLiteral("ROOT"), root.path()));
 
     // The real services name this program's own directory, wherever it is run from.
