@@ -210,6 +210,12 @@ void TestExport::aChosenFolderKeepsTheWork()
     QVERIFY(file.remove() && QDir(chosen.path()).mkdir(QStringLiteral("colors.DAT")));
     QVERIFY(!save.run(scheme, services));
     QCOMPARE(services.chooserStarts.last(), chosen.path());
+    // Gone since, it is named as gone.
+    QVERIFY(QDir(chosen.path()).removeRecursively());
+    QVERIFY(!save.run(scheme, services));
+    QCOMPARE(services.messages.last().text,
+             QStringLiteral("The colour scheme was not saved.\n\nThe chosen folder %1 no longer exists.")
+                 .arg(QDir::toNativeSeparators(chosen.path())));
 
     // The reasons given for a chosen folder are true ones.
     SaveCommand fresh;

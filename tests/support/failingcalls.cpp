@@ -9,6 +9,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <utility>
 
@@ -93,4 +94,35 @@ extern "C" int fstat(int fd, struct stat* status) noexcept
     if (FailingCalls::statTemporary.times != 0 && FailingCalls::isTemporary(fd) && FailingCalls::statTemporary.strikes())
         return -1;
     return int(syscall(SYS_fstat, fd, status));
+}
+
+namespace {
+
+// Access lists travel as these extended attributes.
+bool strikesList(const char* name)
+{
+    return std::strncmp(name, "system.posix_acl_", 17) == 0 && FailingCalls::accessLists.strikes();
+}
+
+} // namespace
+
+extern "C" ssize_t getxattr(const char* path, const char* name, void* value, size_t size) noexcept
+{
+    if (strikesList(name))
+        return -1;
+    return syscall(SYS_getxattr, path, name, value, size);
+}
+
+extern "C" ssize_t fgetxattr(int fd, const char* name, void* value, size_t size) noexcept
+{
+    if (strikesList(name))
+        return -1;
+    return syscall(SYS_fgetxattr, fd, name, value, size);
+}
+
+extern "C" int fsetxattr(int fd, const char* name, const void* value, size_t size, int flags) noexcept
+{
+    if (strikesList(name))
+        return -1;
+    return int(syscall(SYS_fsetxattr, fd, name, value, size, flags));
 }

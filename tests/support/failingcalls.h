@@ -42,6 +42,7 @@ inline Fault directorySync;  // fsync of a folder
 inline Fault lock;           // flock, as a file system without locks refuses it
 inline Fault statTemporary;  // fstat of a Save's temporary file
 inline Fault readUmask;      // opening /proc/self/status, where Linux tells the umask
+inline Fault accessLists;    // reading or setting an access list, as FAT or NFS without lists refuse
 // A file linked in at the temporary name as the Save creates it, as another
 // user could plant one; empty: nothing is planted.
 inline QByteArray plantedAtTemporary;
@@ -54,7 +55,7 @@ inline std::function<void()> beforeRename;
 inline void disarm()
 {
     openDirectory = createFile = dataSync = closeTemporary = rename = directorySync = lock = statTemporary =
-        readUmask = Fault();
+        readUmask = accessLists = Fault();
     plantedAtTemporary.clear();
     beforeLock = beforeCloseTemporary = beforeRename = nullptr;
 }

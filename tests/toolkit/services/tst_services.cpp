@@ -17,9 +17,11 @@
 #ifdef Q_OS_LINUX
 #include "failingcalls.h"
 #include "filesizelimit.h"
+#include "ordinaryuser.h"
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
@@ -183,6 +185,10 @@ void TestServices::failedWriteKeepsTheOldFile_data()
     // and the reason is the true one.
     QTest::newRow("lock taken on every name") << int(Lock) << EWOULDBLOCK << -1
                                               << "Another program kept taking the new file before it could be written." << "";
+    // The first name's lock is taken, every name after it exists already:
+    // the reason is the first true one, not "File exists".
+    QTest::newRow("lock taken, then every name exists") << int(Lock) << EWOULDBLOCK << 1
+                                                        << "Another program kept taking the new file before it could be written." << "";
     QTest::newRow("new file's status fails once") << int(StatTemporary) << EIO << 1 << "" << "";
     QTest::newRow("new file's status fails") << int(StatTemporary) << EIO << -1 << "Input/output error" << "";
     // Another machine's clean-up removes the live file three times: the
@@ -210,19 +216,18 @@ void TestServices::failedWriteKeepsTheOldFile()
         // Root writes anywhere, so the write runs as nobody then.
         QCOMPARE(chmod(folder.constData(), fault == ReadOnlyFolder ? 0555 : 0777), 0);
         QCOMPARE(chmod(QFile::encodeName(path).constData(), fault == ReadOnlyFolder ? 0666 : 0444), 0);
-        const bool root = geteuid() == 0;
-        if (root && seteuid(kNobody) != 0) {
-            chmod(folder.constData(), 0700);
-            QSKIP("running as an ordinary user is not possible here");
-        }
+        std::optional<OrdinaryUser> user;
+        if (geteuid() == 0)
+            user.emplace(kNobody, kNobody, std::vector<gid_t>{kNobody});
         result = m_services.writeTextFile(path, kContent);
-        if (root)
-            QCOMPARE(seteuid(0), 0);
+        user.reset();
         QCOMPARE(chmod(folder.constData(), 0700), 0);
     } else {
         const FileSizeLimit diskFull(fault == SizeLimit ? 16 : RLIM_INFINITY);
         if (fault != SizeLimit)
             faultOf(fault) = {error, times};
+        if (QByteArray(QTest::currentDataTag()).endsWith("every name exists"))
+            FailingCalls::beforeLock = [] { FailingCalls::createFile = {EEXIST, -1}; };
         // A lasting fault meets Save after Save.
         for (int save = 0; save < (times < 0 ? 3 : 1); ++save)
             result = m_services.writeTextFile(path, kContent);
@@ -240,83 +245,134 @@ void TestServices::failedWriteKeepsTheOldFile()
 
 void TestServices::replacedFileKeepsOnlyItsOwnersPermissions_data()
 {
-    QTest::addColumn<int>("before"); // -1: no file yet
-    QTest::addColumn<bool>("othersFile");
+    QTest::addColumn<int>("before");         // -1: no file yet
+    QTest::addColumn<QByteArray>("owner");   // the old file's "user:group"
+    QTest::addColumn<bool>("byUser");        // saved by the ordinary user, else by root
     QTest::addColumn<int>("after");
+    QTest::addColumn<QByteArray>("ownerAfter");
     QTest::addColumn<QString>("acl");        // the old file's access list; empty: its mode alone
     QTest::addColumn<QString>("folderAcl");  // the folder's default list, if any
     QTest::addColumn<QString>("aclAfter");   // empty: the new file's mode alone
 
     // Under a umask of 022, as most desktops have it: never more open than
-    // the file replaced, nor than a new file.
-    QTest::newRow("new file") << -1 << false << 0644 << "" << "" << "";
-    QTest::newRow("own file, owner only") << 0600 << false << 0600 << "" << "" << "";
-    QTest::newRow("own file with special bits") << 06777 << false << 0644 << "" << "" << "";
-    QTest::newRow("another user's file with special bits") << 06777 << true << 0644 << "" << "" << "";
-    QTest::newRow("another user's private file") << 0600 << true << 0600 << "" << "" << "";
-    QTest::newRow("read-only file, saved by root") << 0444 << false << 0444 << "" << "" << "";
+    // the file replaced, nor than a new file. The ordinary user is 65534, in
+    // the groups 65534 and 4343; 4444 is another user and their group.
+    QTest::newRow("new file") << -1 << QByteArray() << false << 0644 << QByteArray("0:0") << "" << "" << "";
+    QTest::newRow("new file, by a user") << -1 << QByteArray() << true << 0644 << QByteArray("65534:65534") << "" << "" << "";
+    QTest::newRow("own file, owner only") << 0600 << QByteArray("0:0") << false << 0600 << QByteArray("0:0") << "" << "" << "";
+    QTest::newRow("own file, owner only, by a user") << 0600 << QByteArray("65534:65534") << true << 0600
+                                                     << QByteArray("65534:65534") << "" << "" << "";
+    QTest::newRow("own file with special bits") << 06777 << QByteArray("0:0") << false << 0644 << QByteArray("0:0") << "" << "" << "";
+    QTest::newRow("another user's file with special bits") << 06777 << QByteArray("65534:65534") << false << 0644
+                                                           << QByteArray("65534:65534") << "" << "" << "";
+    QTest::newRow("another user's private file") << 0600 << QByteArray("65534:65534") << false << 0600
+                                                 << QByteArray("65534:65534") << "" << "" << "";
+    QTest::newRow("read-only file, saved by root") << 0444 << QByteArray("0:0") << false << 0444 << QByteArray("0:0") << "" << "" << "";
+    // The group is kept where the saver belongs to it; a file they don't own
+    // becomes theirs.
+    QTest::newRow("own file of a group, by a user in it") << 0640 << QByteArray("65534:4343") << true << 0640
+                                                          << QByteArray("65534:4343") << "" << "" << "";
+    QTest::newRow("another user's group-writable file, by a user in its group")
+        << 0664 << QByteArray("4444:4343") << true << 0644 << QByteArray("65534:4343") << "" << "" << "";
     // A folder that gives new files its own group: the file keeps its group
     // where the saver may set it; where not, the folder's group gets nothing.
-    QTest::newRow("setgid folder of another group, saved by root") << 0640 << true << 0640 << "" << "" << "";
-    QTest::newRow("setgid folder of another group, saved by the owner") << 0640 << true << 0600 << "" << "" << "";
+    QTest::newRow("setgid folder of another group, saved by root") << 0640 << QByteArray("65534:4343") << false << 0640
+                                                                   << QByteArray("65534:4343") << "" << "" << "";
+    QTest::newRow("setgid folder of another group, saved by the owner")
+        << 0640 << QByteArray("65534:4444") << true << 0600 << QByteArray("65534:4242") << "" << "" << "";
     // A Save that can't read the umask assumes the strictest.
-    QTest::newRow("own file, umask unreadable") << 0644 << false << 0600 << "" << "" << "";
+    QTest::newRow("own file, umask unreadable") << 0644 << QByteArray("0:0") << false << 0600 << QByteArray("0:0") << "" << "" << "";
+    // Where the file system keeps no lists (FAT, NFS without them), the
+    // mode is all there is: the lobby client's readers keep reading.
+    QTest::newRow("no access lists, own file, by a user") << 0644 << QByteArray("65534:65534") << true << 0644
+                                                          << QByteArray("65534:65534") << "" << "" << "";
+    QTest::newRow("no access lists, own file of a group, by a user in it")
+        << 0640 << QByteArray("65534:4343") << true << 0640 << QByteArray("65534:4343") << "" << "" << "";
     // Access lists: the new file carries the old one's, entries and mask,
     // and no folder's default reaches a file that had none.
     QTest::newRow("folder's default list, file with none")
-        << 0640 << false << 0640 << "" << "u::rwx,u:65534:rw-,g::r-x,g:4343:rw-,m::rwx,o::---" << "";
+        << 0640 << QByteArray("0:0") << false << 0640 << QByteArray("0:0") << ""
+        << "u::rwx,u:65534:rw-,g::r-x,g:4343:rw-,m::rwx,o::---" << "";
     QTest::newRow("list whose mask is wider than its group")
-        << 0660 << true << 0660 << "u::rw-,u:65534:rw-,g::---,m::rw-,o::---" << ""
+        << 0660 << QByteArray("65534:65534") << false << 0660 << QByteArray("65534:65534")
+        << "u::rw-,u:65534:rw-,g::---,m::rw-,o::---" << ""
         << "user::rw-,user:65534:rw-,group::---,mask::rw-,other::---";
     QTest::newRow("named group kept, folder's default list")
-        << 0640 << false << 0640 << "u::rw-,g::r--,g:4343:r--,m::r--,o::---" << "u::rwx,u:65534:rwx,g::rwx,o::rwx"
-        << "user::rw-,group::r--,group:4343:r--,mask::r--,other::---";
+        << 0640 << QByteArray("0:0") << false << 0640 << QByteArray("0:0") << "u::rw-,g::r--,g:4343:r--,m::r--,o::---"
+        << "u::rwx,u:65534:rwx,g::rwx,o::rwx" << "user::rw-,group::r--,group:4343:r--,mask::r--,other::---";
+    // A scheme is no program: no entry keeps the right to run it.
+    QTest::newRow("list with execute rights, by a user")
+        << 0770 << QByteArray("65534:65534") << true << 0660 << QByteArray("65534:65534")
+        << "u::rwx,u:4444:rwx,g::r-x,m::rwx,o::--x" << ""
+        << "user::rw-,user:4444:rw-,group::r--,mask::rw-,other::---";
+    QTest::newRow("setgid folder of another group, list, saved by the owner")
+        << 0640 << QByteArray("65534:4444") << true << 0640 << QByteArray("65534:4242")
+        << "u::rw-,u:4444:r--,g::r--,m::r--,o::---" << ""
+        << "user::rw-,user:4444:r--,group::---,mask::r--,other::---";
+    // Another file put at the name while the Save runs lends it nothing:
+    // the new file takes what the file it set out to replace had.
+    QTest::newRow("swapped for a file with a list, by a user")
+        << 0640 << QByteArray("65534:65534") << true << 0640 << QByteArray("65534:65534") << "" << "" << "";
 }
 
 void TestServices::replacedFileKeepsOnlyItsOwnersPermissions()
 {
     QFETCH(int, before);
-    QFETCH(bool, othersFile);
+    QFETCH(QByteArray, owner);
+    QFETCH(bool, byUser);
     QFETCH(int, after);
+    QFETCH(QByteArray, ownerAfter);
     QFETCH(QString, acl);
     QFETCH(QString, folderAcl);
     QFETCH(QString, aclAfter);
+    if (geteuid() != 0)
+        QSKIP("giving files to other users needs root");
 
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("colors.DAT"));
     const QByteArray path = QFile::encodeName(name);
+    const QByteArray folder = QFile::encodeName(dir.path());
     const QByteArray row = QTest::currentDataTag();
-    const bool setgidFolder = row.startsWith("setgid");
-    const bool byOwner = row.endsWith("by the owner");
-    const gid_t folderGroup = 4242, filesGroup = 4343;
     int listed = 0;
     if (before >= 0) {
         writeFile(name, "planted");
-        if (othersFile && chown(path.constData(), kNobody, setgidFolder ? filesGroup : kNobody) != 0)
-            QSKIP("giving a file to another user needs root");
+        QCOMPARE(chown(path.constData(), owner.split(':')[0].toUInt(), owner.split(':')[1].toUInt()), 0);
         QCOMPARE(chmod(path.constData(), mode_t(before)), 0);
-        if (before == 0444 && geteuid() != 0)
-            QSKIP("only root may write a read-only file");
         listed = setAcl(path, false, acl);
     }
-    listed = listed ? listed : setAcl(QFile::encodeName(dir.path()), true, folderAcl);
+    listed = listed ? listed : setAcl(folder, true, folderAcl);
     if (listed == EOPNOTSUPP)
         QSKIP("this file system keeps no access lists");
     QCOMPARE(listed, 0);
-    if (row.contains("umask"))
-        FailingCalls::readUmask = {ENOENT, -1};
-    if (setgidFolder) {
-        const QByteArray folder = QFile::encodeName(dir.path());
-        QCOMPARE(chown(folder.constData(), uid_t(-1), folderGroup), 0);
+    if (byUser)
+        QCOMPARE(chown(folder.constData(), kNobody, kNobody), 0);
+    if (row.startsWith("setgid")) {
+        QCOMPARE(chown(folder.constData(), uid_t(-1), 4242), 0);
         QCOMPARE(chmod(folder.constData(), 02777), 0);
     }
+    if (row.contains("umask"))
+        FailingCalls::readUmask = {ENOENT, -1};
+    if (row.startsWith("no access lists"))
+        FailingCalls::accessLists = {EOPNOTSUPP, -1};
+    // Just made, the new file is already no more open to others than the
+    // file will be: nothing private is ever readable in between.
+    int madeOpenTo = -1;
+    FailingCalls::beforeLock = [&] {
+        for (const QString& live : QDir(dir.path()).entryList({".colors.tmp.*"}, QDir::Files | QDir::Hidden))
+            madeOpenTo = int(QFileInfo(dir.filePath(live)).permissions() & 0x0077);
+        if (row.startsWith("swapped")) {
+            const QString theirs = dir.filePath(QStringLiteral("theirs"));
+            writeFile(theirs, "theirs");
+            QCOMPARE(setAcl(QFile::encodeName(theirs), false, "u::rw-,u:4444:rw-,g::r--,m::rw-,o::r--"), 0);
+            QCOMPARE(::rename(QFile::encodeName(theirs).constData(), path.constData()), 0);
+        }
+    };
     const mode_t mask = umask(022);
-    if (byOwner)
-        QCOMPARE(seteuid(kNobody), 0);
+    std::optional<OrdinaryUser> user;
+    if (byUser)
+        user.emplace(kNobody, kNobody, std::vector<gid_t>{kNobody, 4343});
     const bool written = m_services.writeTextFile(name, kContent).written();
-    const uid_t saver = geteuid();
-    if (byOwner)
-        QCOMPARE(seteuid(0), 0);
+    user.reset();
     umask(mask);
     FailingCalls::disarm();
     QVERIFY(written);
@@ -324,11 +380,11 @@ void TestServices::replacedFileKeepsOnlyItsOwnersPermissions()
     struct stat status {};
     QCOMPARE(lstat(path.constData(), &status), 0);
     QCOMPARE(int(status.st_mode & 07777), after);
-    // Root gives another user's file back to them.
-    QCOMPARE(status.st_uid, othersFile ? uid_t(kNobody) : saver);
+    QCOMPARE(QByteArray::number(status.st_uid) + ':' + QByteArray::number(status.st_gid), ownerAfter);
     QCOMPARE(aclOf(path), aclAfter);
-    if (setgidFolder)
-        QCOMPARE(status.st_gid, byOwner ? folderGroup : filesGroup);
+    // Qt's permission bits: each of the group's and others' is 0x00X0 and 0x000X.
+    const int openTo = int(QFileInfo(name).permissions() & 0x0077);
+    QVERIFY2(madeOpenTo >= 0 && (madeOpenTo & ~openTo) == 0, row);
 }
 
 void TestServices::onlyARegularFileIsReplaced_data()
@@ -415,6 +471,8 @@ void TestServices::leftoversOfAnInterruptedSaveAreRemoved_data()
     // the temporary name: it is never reported as saved.
     QTest::newRow("swapped before the rename") << "" << "swapped" << false;
     QTest::newRow("swapped at the rename") << "" << "swapped" << false;
+    // A Save that gives up removes its own file, never theirs.
+    QTest::newRow("swapped before the rename, then the close fails") << "" << "swapped" << false;
     // Where locks are refused, nothing is proven abandoned.
     QTest::newRow("locks refused") << ".colors.tmp.k3x9q" << "unlockable" << false;
     QTest::newRow("someone's named pipe") << ".colors.tmp.k3x9q" << "pipe" << false;
@@ -481,14 +539,19 @@ void TestServices::leftoversOfAnInterruptedSaveAreRemoved()
         writeFile(path, "my previous scheme");
         const QString theirs = dir.filePath(QStringLiteral("theirs"));
         writeFile(theirs, "another user's file");
-        const bool atRename = QByteArray(QTest::currentDataTag()).endsWith("at the rename");
+        const QByteArray row = QTest::currentDataTag();
+        const bool atRename = row.endsWith("at the rename");
         (atRename ? FailingCalls::beforeRename : FailingCalls::beforeCloseTemporary) = [&] {
             for (const QString& live : QDir(dir.path()).entryList({".colors.tmp.*"}, QDir::Files | QDir::Hidden))
                 QVERIFY(QFile::remove(dir.filePath(live)) && QFile::link(theirs, dir.filePath(live)));
         };
+        if (row.endsWith("close fails"))
+            FailingCalls::closeTemporary = {EIO, 1};
         QCOMPARE(m_services.writeTextFile(path, kContent).failure,
-                 QStringLiteral("Another user changed the file in the folder while it was being saved, so the file "
-                                "there now is not the one written."));
+                 row.endsWith("close fails")
+                     ? QStringLiteral("Input/output error")
+                     : QStringLiteral("Another user changed the file in the folder while it was being saved, so "
+                                      "the file there now is not the one written."));
         FailingCalls::disarm();
         QCOMPARE(readAll(path), atRename ? QByteArray("another user's file") : QByteArray("my previous scheme"));
         // Their file, and its link at colors.DAT or, not yet renamed, at the temporary name.
