@@ -83,14 +83,12 @@ QWidget* Form1::add(const mockup::Item& item, QWidget* client)
 // from the focused region where its new description is heard.
 void Form1::describeSelection(Slot slot)
 {
-    bool heard = false;
+    std::vector<std::pair<QWidget*, QString>> descriptions;
     for (const auto& [target, item] : m_regions) {
         const QString place = QLatin1String(item->text);
-        heard = toolkit::describe(target, item->slot == slot ? place + QStringLiteral(", the Current Object") : place)
-            || heard;
+        descriptions.emplace_back(target, item->slot == slot ? place + QStringLiteral(", the Current Object") : place);
     }
-    if (!heard)
-        toolkit::announce(this, QStringLiteral("Current Object ") + regionText(slot));
+    toolkit::describe(this, descriptions, QStringLiteral("Current Object ") + regionText(slot));
 }
 
 void Form1::paintSlot(int slot, const QColor& colour)

@@ -123,8 +123,10 @@ void ColourSelector::load(const QString& red, const QString& green, const QStrin
 void ColourSelector::tidyBoxes()
 {
     for (QLineEdit* box : m_boxes) {
-        if (box->text().size() == 1 && !box->hasFocus())
-            box->setText(QLatin1Char('0') + box->text());
+        std::u16string text = box->text().toStdU16String();
+        Math::WidenChannel(text);
+        if (!box->hasFocus() && qsizetype(text.size()) != box->text().size())
+            box->setText(QString::fromStdU16String(text));
     }
 }
 
@@ -143,12 +145,11 @@ void ColourSelector::showPreview(std::uint32_t colour)
     const QString preview = QStringLiteral("Preview ") + QString::fromStdString(Math::ColourText(colour));
     // The first preview, the design's red turned to the boxes' colour at
     // start, is no news of an edit: the focused box tells it with its name.
-    const bool news = !m_boxes[Red]->accessibleDescription().isEmpty();
-    bool heard = false;
+    const bool news = !m_boxes[Red]->accessibleDescription().isEmpty() && isAncestorOf(QApplication::focusWidget());
+    std::vector<std::pair<QWidget*, QString>> descriptions;
     for (QWidget* control : tabChain())
-        heard = toolkit::describe(control, preview) || heard;
-    if (news && !heard && isAncestorOf(QApplication::focusWidget()))
-        toolkit::announce(this, preview);
+        descriptions.emplace_back(control, preview);
+    toolkit::describe(this, descriptions, news ? preview : QString());
 }
 
 std::array<QWidget*, 9> ColourSelector::tabChain() const

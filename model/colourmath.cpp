@@ -27,8 +27,7 @@ constexpr char kDigits[] = "0123456789ABCDEF";
 
 std::int16_t HexToDec(std::string& text)
 {
-    if (text.size() == 1)
-        text.insert(text.begin(), '0');
+    WidenChannel(text);
     return std::int16_t(digitAt(text, 0) * 16 + digitAt(text, 1));
 }
 

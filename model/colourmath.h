@@ -17,9 +17,18 @@ struct ChannelTexts {
     std::string blue;
 };
 
+// A one-character channel text stands for two digits, the first of them 0:
+// HexToDec reads it so, and the refresh tick shows it so. Any text of
+// characters, as a box holds it, is widened alike.
+template <typename Text>
+void WidenChannel(Text& text)
+{
+    if (text.size() == 1)
+        text.insert(text.begin(), typename Text::value_type('0'));
+}
+
 // Reads a channel text as a number from 0 to 255. A one-character text is
-// read as if it had a leading zero, and the caller's text is widened to
-// match; only the first two characters count, and any character that is not
+// widened (WidenChannel), in the caller's text too; only the first two characters count, and any character that is not
 // a hexadecimal digit counts 0.
 std::int16_t HexToDec(std::string& text);
 

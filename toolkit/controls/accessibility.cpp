@@ -198,19 +198,23 @@ void installAccessibleInterfaces()
     QAccessible::installFactory(interfaceFor);
 }
 
-bool describe(QWidget* control, const QString& description)
+void describe(QWidget* from, const std::vector<std::pair<QWidget*, QString>>& descriptions, const QString& news)
 {
-    const bool changed = control->accessibleDescription() != description;
-    control->setAccessibleDescription(description);
+    bool heard = false;
+    for (const auto& [control, description] : descriptions) {
+        const bool changed = control->accessibleDescription() != description;
+        control->setAccessibleDescription(description);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    // Qt passes the new description on with its change, and a screen
-    // reader speaks that of the focused control.
-    return changed && control->hasFocus();
+        // Qt passes the new description on with its change, and a screen
+        // reader speaks that of the focused control.
+        heard = heard || (changed && control->hasFocus());
 #else
-    // Qt sends the change without the new text, and it is not heard.
-    Q_UNUSED(changed);
-    return false;
+        // Qt sends the change without the new text, and it is not heard.
+        Q_UNUSED(changed);
 #endif
+    }
+    if (!heard && !news.isEmpty())
+        announce(from, news);
 }
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)

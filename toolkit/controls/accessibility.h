@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-class QString;
+#include <QString>
+
+#include <utility>
+#include <vector>
+
 class QWidget;
 
 namespace toolkit {
@@ -15,11 +19,11 @@ namespace toolkit {
 // shows. The program does it once, as it starts.
 void installAccessibleInterfaces();
 
-// Gives a control the description a screen reader reads when the control
-// is reached. Returns whether the change is heard as it is made, as it is
-// for the focused control where Qt passes the new text on (from Qt 6.8);
-// where it is not, the caller announces what changed.
-bool describe(QWidget* control, const QString& description);
+// Gives each control the description a screen reader reads when the
+// control is reached. A change is heard as it is made where Qt passes the
+// new text on (from Qt 6.8) and the control has the focus; where none is,
+// `news`, if any, is announced from `from` instead.
+void describe(QWidget* from, const std::vector<std::pair<QWidget*, QString>>& descriptions, const QString& news);
 
 // Tells a screen reader what a key just changed, once, where the change
 // lies away from the focus: the platform's announcement where Qt has one
