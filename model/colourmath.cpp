@@ -44,7 +44,9 @@ std::string FormatChannel(int value)
 
 std::string TwoDigitChannel(int value)
 {
-    return {kDigits[value >> 4 & 0xF], kDigits[value & 0xF]};
+    std::string text = FormatChannel(value);
+    WidenChannel(text);
+    return text;
 }
 
 std::string ComposeColour(const ChannelTexts& channels)

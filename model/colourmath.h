@@ -35,7 +35,8 @@ std::int16_t HexToDec(std::string& text);
 // Upper-case hexadecimal without leading zeros: 0 gives "0", 171 gives "AB".
 std::string FormatChannel(int value);
 
-// Always two upper-case digits: 10 gives "0A".
+// A channel from 0 to 255 as the tick shows it, formatted and widened:
+// always two upper-case digits, 10 gives "0A".
 std::string TwoDigitChannel(int value);
 
 std::string ComposeColour(const ChannelTexts& channels);
