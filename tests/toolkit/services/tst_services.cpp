@@ -218,7 +218,7 @@ void TestServices::failedWriteKeepsTheOldFile()
         QCOMPARE(chmod(QFile::encodeName(path).constData(), fault == ReadOnlyFolder ? 0666 : 0444), 0);
         std::optional<OrdinaryUser> user;
         if (geteuid() == 0)
-            user.emplace(kNobody, kNobody, std::vector<gid_t>{kNobody});
+            QVERIFY(user.emplace(kNobody, kNobody, std::vector<gid_t>{kNobody}).active());
         result = m_services.writeTextFile(path, kContent);
         user.reset();
         QCOMPARE(chmod(folder.constData(), 0700), 0);
@@ -370,7 +370,7 @@ void TestServices::replacedFileKeepsOnlyItsOwnersPermissions()
     const mode_t mask = umask(022);
     std::optional<OrdinaryUser> user;
     if (byUser)
-        user.emplace(kNobody, kNobody, std::vector<gid_t>{kNobody, 4343});
+        QVERIFY(user.emplace(kNobody, kNobody, std::vector<gid_t>{kNobody, 4343}).active());
     const bool written = m_services.writeTextFile(name, kContent).written();
     user.reset();
     umask(mask);
