@@ -38,7 +38,8 @@ bool SaveCommand::run(const Declarations& scheme, toolkit::ProgramServices& serv
     toolkit::ProgramDirectory folder =
         chosen ? toolkit::ProgramDirectory::chosen(m_chosenFolder) : services.applicationDirectory();
     for (;;) {
-        const toolkit::WriteResult result = folder.known() ? writeInto(folder.path, chosen, bytes, services) : folder.result;
+        const toolkit::WriteResult result =
+            folder.known() ? writeInto(folder.path, chosen, bytes, services) : folder.result;
         if (result.written())
             return true;
         if (!services.warnOfferingFolder(kTitle, kNotSaved + result.failure))
