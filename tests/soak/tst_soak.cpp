@@ -19,9 +19,12 @@
 namespace {
 
 // Read independently of the model: the first two characters, each a
-// hexadecimal digit or 0. The tick has already widened one-character boxes.
-int channelValue(const QString& text)
+// hexadecimal digit or 0. A lone character n reads as 0n: the tick widens
+// every box but the one being typed into, which is read widened.
+int channelValue(QString text)
 {
+    if (text.size() == 1)
+        text.prepend(u'0');
     int value = 0;
     for (qsizetype i = 0; i < 2; ++i) {
         const char16_t c = i < text.size() ? text[i].unicode() : u'0';
