@@ -6,14 +6,13 @@
 //   qv-icons PICTURE --ico FILE SIZE...    one Windows icon file holding each size
 // It runs at build time, also under an emulator when cross-compiling, so it
 // needs no platform plugin and no image-format plugin: XPM and PNG are built
-// into Qt,
-// and an icon file is a small directory of PNG images.
+// into Qt, and an icon file is a small directory of PNG images.
 
 #include <QBuffer>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cstdio>
@@ -32,18 +31,6 @@ QByteArray png(const QImage& picture, int size)
     return bytes;
 }
 
-void append16(QByteArray& out, quint16 value)
-{
-    const quint16 little = qToLittleEndian(value);
-    out.append(reinterpret_cast<const char*>(&little), sizeof little);
-}
-
-void append32(QByteArray& out, quint32 value)
-{
-    const quint32 little = qToLittleEndian(value);
-    out.append(reinterpret_cast<const char*>(&little), sizeof little);
-}
-
 // ICONDIR, one ICONDIRENTRY per image, then the images; a size of 256 is
 // written as 0.
 QByteArray iconFile(const QImage& picture, const QList<int>& sizes)
@@ -52,20 +39,17 @@ QByteArray iconFile(const QImage& picture, const QList<int>& sizes)
     for (int size : sizes)
         images.append(png(picture, size));
     QByteArray out;
-    append16(out, 0);
-    append16(out, 1);
-    append16(out, quint16(sizes.size()));
+    QDataStream stream(&out, QIODevice::WriteOnly);
+    stream.setByteOrder(QDataStream::LittleEndian);
+    stream << quint16(0) << quint16(1) << quint16(sizes.size());
     quint32 offset = quint32(6 + 16 * sizes.size());
     for (qsizetype i = 0; i < sizes.size(); ++i) {
-        out.append(char(sizes[i] & 0xFF)).append(char(sizes[i] & 0xFF)).append(char(0)).append(char(0));
-        append16(out, 1);
-        append16(out, 32);
-        append32(out, quint32(images[i].size()));
-        append32(out, offset);
+        stream << quint8(sizes[i]) << quint8(sizes[i]) << quint8(0) << quint8(0) << quint16(1) << quint16(32)
+               << quint32(images[i].size()) << offset;
         offset += quint32(images[i].size());
     }
     for (const QByteArray& image : images)
-        out.append(image);
+        stream.writeRawData(image.constData(), int(image.size()));
     return out;
 }
 

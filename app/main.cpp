@@ -17,7 +17,7 @@ namespace {
 // reach it, or unable to load its platform plugin, aborts with advice to
 // reinstall the program, which misleads: say what is wrong, in a line or
 // two, and end with status 1.
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+#ifdef Q_OS_UNIX
 bool platformNamed(int argc, char* argv[])
 {
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -101,7 +101,7 @@ void reportFailedStart(QtMsgType type, const QMessageLogContext& context, const 
 
 int main(int argc, char* argv[])
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+#ifdef Q_OS_UNIX
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && !platformNamed(argc, argv)) {
         std::fputs("QV Designer needs a graphical desktop: neither DISPLAY nor WAYLAND_DISPLAY is set.\n", stderr);
@@ -114,7 +114,7 @@ int main(int argc, char* argv[])
     // the window's class.
     QGuiApplication::setDesktopFileName(QStringLiteral(QV_APP_ID));
     QApplication app(argc, argv);
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+#ifdef Q_OS_UNIX
     qInstallMessageHandler(g_qtHandler);
     for (const HeldBack& message : std::as_const(g_heldBack))
         g_qtHandler(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category), message.text);

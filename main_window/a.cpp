@@ -151,15 +151,11 @@ void A::createActions()
 
     QAction* aboutAct = fileMenu->addAction(QStringLiteral("&About"), this, &A::about);
     aboutAct->setObjectName(QStringLiteral("fmnuA"));
-    // The File menu stays whole on macOS too: Qt would move About and Exit
-    // into the application menu by their captions.
-    aboutAct->setMenuRole(QAction::NoRole);
 
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnusep"));
 
     QAction* exitAct = fileMenu->addAction(QStringLiteral("&Exit"), this, [this] { m_services.end(); });
     exitAct->setObjectName(QStringLiteral("fmnue"));
-    exitAct->setMenuRole(QAction::NoRole);
 
     // F6 moves between the panes, as in most desktop programs: the keyboard's
     // way into the design view, and back out of it.

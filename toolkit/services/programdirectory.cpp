@@ -143,13 +143,7 @@ ProgramDirectory ProgramDirectory::current()
         link.resize(link.size() * 2);
     }
 #else
-    QString directory = QCoreApplication::applicationDirPath();
-#ifdef Q_OS_MACOS
-    // The folder the user sees holds the bundle, not its Contents/MacOS.
-    if (directory.endsWith(QStringLiteral(".app/Contents/MacOS")))
-        directory = QDir::cleanPath(directory + QStringLiteral("/../../.."));
-#endif
-    return programDirectoryAt(directory);
+    return programDirectoryAt(QCoreApplication::applicationDirPath());
 #endif
 }
 
