@@ -8,8 +8,8 @@
 #include <qt_windows.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace toolkit {
@@ -32,22 +32,16 @@ std::wstring native(const QString& path)
     return QDir::toNativeSeparators(path).toStdWString();
 }
 
-// Closes a handle when it goes out of scope.
-struct Handle {
-    HANDLE handle = INVALID_HANDLE_VALUE;
-    Handle() = default;
-    Handle(Handle&& other) noexcept : handle(std::exchange(other.handle, INVALID_HANDLE_VALUE)) {}
-    Handle& operator=(Handle&& other) noexcept
-    {
-        std::swap(handle, other.handle);
-        return *this;
-    }
-    ~Handle()
+// Closes a handle when it goes out of scope; CreateFileW's failure is no
+// handle to close.
+struct HandleCloser {
+    void operator()(HANDLE handle) const
     {
         if (handle != INVALID_HANDLE_VALUE)
             ::CloseHandle(handle);
     }
 };
+using Handle = std::unique_ptr<void, HandleCloser>;
 
 // A Save killed halfway leaves its temporary file behind. A running Save
 // holds its own open and shares nothing, so Windows refuses to delete that
@@ -76,9 +70,9 @@ Temporary createTemporary(const QString& directory)
     Temporary made;
     for (int attempt = 0; attempt < 100; ++attempt) {
         made.name = native(directory + u'/' + QString::fromLatin1(temporaryName()));
-        made.file.handle = ::CreateFileW(made.name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
-                                         FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (made.file.handle != INVALID_HANDLE_VALUE)
+        made.file.reset(::CreateFileW(made.name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (made.file.get() != INVALID_HANDLE_VALUE)
             return made;
         if (::GetLastError() != ERROR_FILE_EXISTS)
             break;
@@ -138,11 +132,9 @@ WriteResult whyNotReplaced(const std::wstring& target)
 {
     DWORD error = ::GetLastError();
     if (error == ERROR_ACCESS_DENIED) {
-        const HANDLE probe = ::CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                           nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-        if (probe != INVALID_HANDLE_VALUE)
-            ::CloseHandle(probe);
-        else if (::GetLastError() == ERROR_SHARING_VIOLATION)
+        const Handle probe(::CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                         nullptr, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        if (probe.get() == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_SHARING_VIOLATION)
             error = ERROR_SHARING_VIOLATION;
     }
     if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
@@ -171,17 +163,17 @@ WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes)
     Temporary temporary = createTemporary(directory);
     if (!temporary.result.written())
         return temporary.result;
-    WriteResult step = writeAll(temporary.file.handle, bytes);
-    if (step.written() && !replaceTarget(temporary.file.handle, target))
+    WriteResult step = writeAll(temporary.file.get(), bytes);
+    if (step.written() && !replaceTarget(temporary.file.get(), target))
         step = whyNotReplaced(target);
     if (!step.written()) {
-        temporary.file = Handle();
+        temporary.file.reset();
         ::DeleteFileW(temporary.name.c_str());
         return step;
     }
     // From here the new file stands in place of the old one; flushing it
     // again writes the rename through to the disk.
-    if (!::FlushFileBuffers(temporary.file.handle))
+    if (!::FlushFileBuffers(temporary.file.get()))
         return {QString(), systemReason()};
     return {};
 }
