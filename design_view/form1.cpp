@@ -71,9 +71,9 @@ QWidget* Form1::add(const mockup::Item& item, QWidget* client)
         label->setWordWrap(true);
         return label;
     }
-    auto* shape = new toolkit::Shape(Qt::white, item.kind == mockup::Kind::UnoutlinedShape ? toolkit::Shape::Outline::None
-                                                                                   : toolkit::Shape::Outline::Drawn,
-                                     client);
+    const auto outline =
+        item.kind == mockup::Kind::UnoutlinedShape ? toolkit::Shape::Outline::None : toolkit::Shape::Outline::Drawn;
+    auto* shape = new toolkit::Shape(Qt::white, outline, client);
     m_shapes.emplace_back(shape, item.slot);
     return shape;
 }

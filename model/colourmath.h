@@ -28,8 +28,9 @@ void WidenChannel(Text& text)
 }
 
 // Reads a channel text as a number from 0 to 255. A one-character text is
-// widened (WidenChannel), in the caller's text too; only the first two characters count, and any character that is not
-// a hexadecimal digit counts 0.
+// widened (WidenChannel), in the caller's text too; only the first two
+// characters count, and any character that is not a hexadecimal digit
+// counts 0.
 std::int16_t HexToDec(std::string& text);
 
 // Upper-case hexadecimal without leading zeros: 0 gives "0", 171 gives "AB".

@@ -15,9 +15,9 @@ namespace toolkit {
 // saves may write is ever replaced: where a link, a directory, a pipe, a
 // device or a read-only file stands at `path`, nothing is written anywhere.
 // The new file is never more open than the one it replaces, nor than any new
-// file, its group included, not even for a moment. A Save holds its temporary file until the
-// rename; temporary files that no Save holds any more, left by one that was
-// killed, are removed. Where the file system refuses locks, Save still saves,
+// file, its group included, not even for a moment. A Save holds its
+// temporary file until the rename; temporary files that no Save holds any
+// more, left by one that was killed, are removed. Where the file system refuses locks, Save still saves,
 // and removes nothing it can't prove abandoned.
 // The reasons are for the user to read.
 WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes);

@@ -18,7 +18,8 @@ inline WriteResult notAbsolute(const QString& path)
 
 inline WriteResult notARegularFile(const QString& kind)
 {
-    return WriteResult::failed(QStringLiteral("A %1 stands there, not a regular file; it was left as it is.").arg(kind));
+    return WriteResult::failed(
+        QStringLiteral("A %1 stands there, not a regular file; it was left as it is.").arg(kind));
 }
 
 // Making a file read-only is how a user keeps it from being written over.

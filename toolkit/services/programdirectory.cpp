@@ -30,7 +30,7 @@ ProgramDirectory noDirectory(const QString& why)
 ProgramDirectory notText(const QString& what, const QString& directory)
 {
     return noDirectory(QStringLiteral("The name of the %1 is not valid text (%2), "
-                                  "so no file can be written there safely.")
+                                      "so no file can be written there safely.")
                        .arg(what, QDir::toNativeSeparators(directory)));
 }
 
@@ -41,7 +41,8 @@ ProgramDirectory existingDirectory(const QString& what, const QString& directory
     if (!found.isDir())
         return noDirectory(QStringLiteral("The %1 %2 %3.")
                            .arg(what, QDir::toNativeSeparators(directory),
-                                found.exists() ? QStringLiteral("is not a folder") : QStringLiteral("no longer exists")));
+                                found.exists() ? QStringLiteral("is not a folder")
+                                               : QStringLiteral("no longer exists")));
     return {QDir::cleanPath(directory), {}};
 }
 
