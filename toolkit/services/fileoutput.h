@@ -17,9 +17,9 @@ namespace toolkit {
 // The new file is never more open than the one it replaces, nor than any new
 // file, its group included, not even for a moment. A Save holds its
 // temporary file until the rename; temporary files that no Save holds any
-// more, left by one that was killed, are removed. Where the file system refuses locks, Save still saves,
-// and removes nothing it can't prove abandoned.
-// The reasons are for the user to read.
+// more, left by one that was killed, are removed. Where the file system
+// refuses locks, Save still saves, and removes nothing it can't prove
+// abandoned. The reasons are for the user to read.
 WriteResult writeFileAtomically(const QString& path, const QByteArray& bytes);
 
 // Makes exceeding a file-size limit an ordinary write error (the system's

@@ -110,14 +110,11 @@ void removeLeftovers(int directory)
             return ::openat(directory, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         })};
         struct stat held {};
-        struct stat named {};
         // The lock is taken before the name is checked again, so the file
         // removed is the one no Save holds.
         if (leftover.fd >= 0 && ::flock(leftover.fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(leftover.fd, &held) == 0
-            && S_ISREG(held.st_mode) && held.st_uid == ::geteuid()
-            && ::fstatat(directory, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0
-            && named.st_dev == held.st_dev && named.st_ino == held.st_ino)
-            ::unlinkat(directory, entry->d_name, 0);
+            && S_ISREG(held.st_mode) && held.st_uid == ::geteuid())
+            removeIfNamed(directory, entry->d_name, held);
     }
     ::closedir(entries);
 }
