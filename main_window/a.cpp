@@ -146,10 +146,16 @@ void A::createActions()
     // (Orca says its first item instead).
     fileMenu->setAccessibleName(QString(fileMenu->title()).remove(u'&'));
 
-    QAction* saveAct = fileMenu->addAction(QStringLiteral("&Save"), this, &A::save);
+    QAction* saveAct =
+        fileMenu->addAction(QStringLiteral("&Save"), this, [this] { m_saveCommand.run(m_scheme, m_services); });
     saveAct->setObjectName(QStringLiteral("fmnus"));
 
-    QAction* aboutAct = fileMenu->addAction(QStringLiteral("&About"), this, &A::about);
+    QAction* aboutAct = fileMenu->addAction(QStringLiteral("&About"), this, [this] {
+        m_services.showMessage(toolkit::ProgramServices::Icon::Information,
+                               QStringLiteral("Veskoro Designer - About"),
+                               QStringLiteral("Made by:\r\nBrisko (TWNQ)\r\n----------\r\n"
+                                              "This is a demonstration only"));
+    });
     aboutAct->setObjectName(QStringLiteral("fmnuA"));
 
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnusep"));
@@ -239,17 +245,4 @@ void A::timer1Tick()
         return;
     Q_EMIT slotPainted(m_scheme.CurrentObject, shownColour(colour));
     m_scheme.storeSelected(colour);
-}
-
-void A::save()
-{
-    m_saveCommand.run(m_scheme, m_services);
-}
-
-void A::about()
-{
-    m_services.showMessage(toolkit::ProgramServices::Icon::Information,
-                          QStringLiteral("Veskoro Designer - About"),
-                          QStringLiteral("Made by:\r\nBrisko (TWNQ)\r\n----------\r\n"
-                                         "This is a demonstration only"));
 }

@@ -63,8 +63,6 @@ private:
     QWidget* createPicture1();
     QWidget* createPicture2();
 
-    void save();
-    void about();
     void switchPane();
 
     Declarations& m_scheme;

@@ -46,16 +46,6 @@ bool isDecoration(const QWidget* widget)
     return caption && saidByTargetOver(caption);
 }
 
-// A container the keyboard stops at is a section, which a screen reader
-// names as it is reached; Orca 48 names a panel only when it came from
-// outside the panel's neighbours.
-QAccessible::Role roleOf(const QWidget* container)
-{
-    if (qobject_cast<const QGroupBox*>(container))
-        return QAccessible::Grouping;
-    return container->focusPolicy() & Qt::TabFocus ? QAccessible::Section : QAccessible::Pane;
-}
-
 class AccessibleContainer : public QAccessibleWidget {
 public:
     explicit AccessibleContainer(QWidget* container)
@@ -63,9 +53,16 @@ public:
     {
     }
 
-    // Asked each time: the container may become a stop after Qt first
-    // asked for its interface.
-    QAccessible::Role role() const override { return roleOf(widget()); }
+    // A container the keyboard stops at is a section, which a screen reader
+    // names as it is reached; Orca 48 names a panel only when it came from
+    // outside the panel's neighbours. Asked each time: the container may
+    // become a stop after Qt first asked for its interface.
+    QAccessible::Role role() const override
+    {
+        if (qobject_cast<const QGroupBox*>(widget()))
+            return QAccessible::Grouping;
+        return widget()->focusPolicy() & Qt::TabFocus ? QAccessible::Section : QAccessible::Pane;
+    }
 
     QString text(QAccessible::Text kind) const override
     {

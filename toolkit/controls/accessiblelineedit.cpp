@@ -11,11 +11,6 @@ AccessibleLineEdit::AccessibleLineEdit(QLineEdit* edit)
 {
 }
 
-QLineEdit* AccessibleLineEdit::edit() const
-{
-    return static_cast<QLineEdit*>(widget());
-}
-
 void* AccessibleLineEdit::interface_cast(QAccessible::InterfaceType type)
 {
     if (type == QAccessible::TextInterface)

@@ -2,8 +2,7 @@
 #pragma once
 
 #include <QAccessibleWidget>
-
-class QLineEdit;
+#include <QLineEdit>
 
 namespace toolkit {
 
@@ -35,7 +34,7 @@ public:
     void scrollToSubstring(int startIndex, int endIndex) override;
 
 private:
-    QLineEdit* edit() const;
+    QLineEdit* edit() const { return static_cast<QLineEdit*>(widget()); }
 };
 
 } // namespace toolkit

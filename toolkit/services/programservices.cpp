@@ -10,16 +10,6 @@
 
 namespace toolkit {
 
-ProgramDirectory ProgramServices::applicationDirectory() const
-{
-    return ProgramDirectory::current();
-}
-
-WriteResult ProgramServices::writeTextFile(const QString& path, const QByteArray& bytes)
-{
-    return writeFileAtomically(path, bytes);
-}
-
 void ProgramServices::showMessage(Icon icon, const QString& title, const QString& text)
 {
     TitledMessageBox box(icon == Icon::Warning ? QMessageBox::Warning : QMessageBox::Information, title, text,
@@ -47,11 +37,6 @@ QString ProgramServices::chooseFolder(const QString& title, const QString& start
 #endif
     return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title,
                                              startIn.isEmpty() ? QStandardPaths::writableLocation(usual) : startIn);
-}
-
-void ProgramServices::end()
-{
-    QCoreApplication::exit(0);
 }
 
 } // namespace toolkit

@@ -5,6 +5,7 @@
 #include "programdirectory.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 namespace toolkit {
@@ -20,8 +21,11 @@ public:
     virtual ~ProgramServices() = default;
 
     // The directory of the program's file, or why it can't be known.
-    virtual ProgramDirectory applicationDirectory() const;
-    virtual WriteResult writeTextFile(const QString& path, const QByteArray& bytes);
+    virtual ProgramDirectory applicationDirectory() const { return ProgramDirectory::current(); }
+    virtual WriteResult writeTextFile(const QString& path, const QByteArray& bytes)
+    {
+        return writeFileAtomically(path, bytes);
+    }
     // A modal box with one OK button.
     virtual void showMessage(Icon icon, const QString& title, const QString& text);
     // A modal warning with OK, the default, and "&Choose Folder…"; true when
@@ -32,7 +36,7 @@ public:
     // the user cancels.
     virtual QString chooseFolder(const QString& title, const QString& startIn);
     // Ends the program once the current event has been handled.
-    virtual void end();
+    virtual void end() { QCoreApplication::exit(0); }
 };
 
 } // namespace toolkit
