@@ -457,6 +457,9 @@ void TestServices::leftoversOfAnInterruptedSaveAreRemoved_data()
 #ifdef Q_OS_LINUX
     QTest::newRow("another user's") << ".colors.tmp.k3x9q" << "others" << false;
     QTest::newRow("link by that name") << ".colors.tmp.k3x9q" << "link" << false;
+    // Another user puts a link of theirs at the name once the clean-up has
+    // opened the leftover: what is removed is the file opened, or nothing.
+    QTest::newRow("replaced once opened") << ".colors.tmp.k3x9q" << "replaced" << false;
     // Linked in as the write creates its own: the write takes another name
     // rather than write into someone else's file.
     QTest::newRow("planted at the temporary name") << "" << "planted" << false;
@@ -491,7 +494,7 @@ void TestServices::leftoversOfAnInterruptedSaveAreRemoved()
     const QString outside = elsewhere.filePath(QStringLiteral("someone's"));
     writeFile(outside, "someone else's file");
     const QString leftover = dir.filePath(name);
-    if (kind == "file" || kind == "held" || kind == "others" || kind == "unlockable")
+    if (kind == "file" || kind == "held" || kind == "others" || kind == "unlockable" || kind == "replaced")
         writeFile(leftover, QByteArray(323, 'x'));
     // Held as a running Save holds its file: open, and on Unix locked.
     QFile held(leftover);
@@ -504,6 +507,8 @@ void TestServices::leftoversOfAnInterruptedSaveAreRemoved()
         QSKIP("giving a file to another user needs root");
     if (kind == "link")
         QVERIFY(QFile::link(outside, leftover));
+    if (kind == "replaced")
+        FailingCalls::beforeLock = [&] { QVERIFY(QFile::remove(leftover) && QFile::link(outside, leftover)); };
     if (kind == "planted") {
         // The folder of the write, so that a hard link can reach it.
         const QString victim = dir.filePath(QStringLiteral("victim"));
