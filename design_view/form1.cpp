@@ -219,8 +219,6 @@ void Form1::closeEvent(QCloseEvent* event)
 
 void Form1::select(Slot slot)
 {
-    const Math::ChannelTexts channels = m_scheme.select(slot);
     describeSelection(slot);
-    Q_EMIT regionSelected(regionText(slot), QString::fromStdString(channels.red),
-                          QString::fromStdString(channels.green), QString::fromStdString(channels.blue));
+    Q_EMIT regionSelected(regionText(slot), m_scheme.select(slot));
 }

@@ -37,8 +37,7 @@ public:
     void focusRegions();
 
 Q_SIGNALS:
-    void regionSelected(const QString& regionName, const QString& red, const QString& green,
-                        const QString& blue);
+    void regionSelected(const QString& regionName, const Math::ChannelTexts& colour);
 
 protected:
     // Tab, Shift+Tab and the arrow keys go round the click targets, front to back.

@@ -67,11 +67,11 @@ QWidget* A::createClient()
     docking->addWidget(m_mdiArea, 0, 1);
     docking->addWidget(picture2, 1, 0, 1, 2);
 
+    const auto selector = m_selector->tabChain();
     std::vector<QWidget*> chain{picture1};
-    for (QWidget* control : m_selector->tabChain())
-        chain.push_back(control);
+    chain.insert(chain.end(), selector.begin(), selector.end());
     chain.push_back(picture2);
-    m_tabRing = toolkit::TabRing(std::move(chain), m_selector->tabChain().front());
+    m_tabRing = toolkit::TabRing(std::move(chain), selector.front());
     return client;
 }
 
@@ -225,13 +225,12 @@ void A::switchPane()
     Q_EMIT designViewFocusRequested();
 }
 
-void A::showSelection(const QString& regionName, const QString& red, const QString& green,
-                      const QString& blue)
+void A::showSelection(const QString& regionName, const Math::ChannelTexts& colour)
 {
     // The label's new name reaches a screen reader that follows labels;
     // Orca hears the selection from the region selected.
     m_obj->setText(regionName);
-    m_selector->load(red, green, blue);
+    m_selector->load(colour);
 }
 
 // The one path from the channel boxes onward. Until a region is selected it

@@ -19,6 +19,9 @@
 #include <cstdint>
 
 struct Declarations;
+namespace Math {
+struct ChannelTexts;
+}
 class ColourSelector;
 class QLabel;
 class QMdiArea;
@@ -38,8 +41,7 @@ public:
     void showDesignView(QMdiSubWindow* view);
 
     // Names the region chosen and loads its colour into the channel boxes.
-    void showSelection(const QString& regionName, const QString& red, const QString& green,
-                       const QString& blue);
+    void showSelection(const QString& regionName, const Math::ChannelTexts& colour);
 
     // The refresh tick of Timer1.
     void timer1Tick();

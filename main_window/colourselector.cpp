@@ -110,11 +110,11 @@ ColourSelector::ColourSelector(QWidget* parent)
     }
 }
 
-void ColourSelector::load(const QString& red, const QString& green, const QString& blue)
+void ColourSelector::load(const Math::ChannelTexts& colour)
 {
-    m_boxes[Red]->setText(red);
-    m_boxes[Green]->setText(green);
-    m_boxes[Blue]->setText(blue);
+    m_boxes[Red]->setText(QString::fromStdString(colour.red));
+    m_boxes[Green]->setText(QString::fromStdString(colour.green));
+    m_boxes[Blue]->setText(QString::fromStdString(colour.blue));
 }
 
 // A box being typed into keeps its text until the focus leaves it:

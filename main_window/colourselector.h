@@ -15,6 +15,9 @@
 #include <cstdint>
 
 class QLineEdit;
+namespace Math {
+struct ChannelTexts;
+}
 class QPushButton;
 
 namespace toolkit {
@@ -30,7 +33,7 @@ public:
     explicit ColourSelector(QWidget* parent);
 
     // Loads the three channel texts into the boxes, as they stand.
-    void load(const QString& red, const QString& green, const QString& blue);
+    void load(const Math::ChannelTexts& colour);
 
     // Gives one-character boxes their leading zero, except the one the user
     // is typing into.

@@ -1,12 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "declarations.h"
 
-void Declarations::startUp()
-{
-    CurrentObject = NoObject;
-    SchemeColour = {"FFFFFF", "FFFFFF", "FFFFFF", "000000"};
-}
-
 Math::ChannelTexts Declarations::select(Slot slot)
 {
     if (slot < 0 || slot >= SlotCount)

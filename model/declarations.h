@@ -24,14 +24,10 @@ struct Declarations {
     };
     static constexpr int SlotCount = 4;
 
-    std::array<std::string, SlotCount> SchemeColour;
+    // The values every run begins from, set once as the scheme is made:
+    // white regions, black borders, nothing selected.
+    std::array<std::string, SlotCount> SchemeColour{"FFFFFF", "FFFFFF", "FFFFFF", "000000"};
     std::int16_t CurrentObject = NoObject;
-
-    Declarations() { startUp(); }
-
-    // The values every run begins from: nothing selected, white regions,
-    // black borders.
-    void startUp();
 
     bool hasSelection() const { return CurrentObject >= 0 && CurrentObject < SlotCount; }
 

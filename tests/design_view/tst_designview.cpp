@@ -982,7 +982,7 @@ void TestDesignView::textsFitTheirRectangles()
 
     if (auto* label = qobject_cast<QLabel*>(widget)) {
         if (control == u"obj")
-            m_tool->window.showSelection(text, QStringLiteral("00"), QStringLiteral("00"), QStringLiteral("00"));
+            m_tool->window.showSelection(text, {"00", "00", "00"});
         QCOMPARE(label->text(), text);
         // As the label draws it: wrapped only if it wraps.
         const int flags = (label->wordWrap() ? Qt::TextWordWrap : 0) | label->alignment();

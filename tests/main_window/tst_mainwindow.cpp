@@ -361,8 +361,7 @@ void TestMainWindow::tickWidensTheBoxesAndPaintsTheSwatch()
 
     // A tick that changes nothing repaints nothing, the region's included.
     m_view->paintSlot(Declarations::Borders, QColor(0x12, 0x34, 0x56));
-    m_window->showSelection(QStringLiteral("Borders"), QStringLiteral("12"), QStringLiteral("34"),
-                            QStringLiteral("56"));
+    m_window->showSelection(QStringLiteral("Borders"), {"12", "34", "56"});
     m_scheme->CurrentObject = Declarations::Borders;
     m_window->timer1Tick();
     QCoreApplication::processEvents();
@@ -374,8 +373,7 @@ void TestMainWindow::tickWidensTheBoxesAndPaintsTheSwatch()
 
 void TestMainWindow::aboutChangesNothing()
 {
-    m_window->showSelection(QStringLiteral("Borders"), QStringLiteral("12"), QStringLiteral("34"),
-                            QStringLiteral("5"));
+    m_window->showSelection(QStringLiteral("Borders"), {"12", "34", "5"});
     const auto slots = m_scheme->SchemeColour;
     action("fmnuA")->trigger();
 

@@ -19,12 +19,6 @@ void TestDeclarations::startValues()
     QVERIFY(!scheme.hasSelection());
     const std::array<std::string, 4> start = {"FFFFFF", "FFFFFF", "FFFFFF", "000000"};
     QCOMPARE(scheme.SchemeColour, start);
-
-    scheme.select(Declarations::Borders);
-    scheme.SchemeColour[0] = "123456";
-    scheme.startUp();
-    QCOMPARE(scheme.CurrentObject, std::int16_t(-1));
-    QCOMPARE(scheme.SchemeColour, start);
 }
 
 void TestDeclarations::selectionLoadsTheSlotsPieces()
