@@ -11,7 +11,6 @@
 #include "shape.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QMdiArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -210,11 +209,6 @@ void Form1::mouseMoveEvent(QMouseEvent* event)
                       std::clamp(y(), 0, std::max(0, area.height() - grip)));
     if (kept != pos())
         move(kept);
-}
-
-void Form1::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
 }
 
 void Form1::select(Slot slot)

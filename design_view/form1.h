@@ -11,6 +11,7 @@
 #include "declarations.h"
 #include "tabring.h"
 
+#include <QCloseEvent>
 #include <QMdiSubWindow>
 
 #include <cstdint>
@@ -49,7 +50,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     // The mock-up cannot be opened again, so it refuses to close.
-    void closeEvent(QCloseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override { event->ignore(); }
 
 private:
     // Makes an item of the mock-up, as its kind is made.

@@ -49,11 +49,6 @@ std::string TwoDigitChannel(int value)
     return text;
 }
 
-std::string ComposeColour(const ChannelTexts& channels)
-{
-    return channels.red + channels.green + channels.blue;
-}
-
 ChannelTexts DecomposeColour(const std::string& colour)
 {
     const std::size_t length = colour.size();
@@ -71,8 +66,7 @@ std::uint32_t PackColour(std::string red, std::string green, std::string blue)
 
 std::string ColourText(std::uint32_t packed)
 {
-    return ComposeColour({TwoDigitChannel(Red(packed)), TwoDigitChannel(Green(packed)),
-                          TwoDigitChannel(Blue(packed))});
+    return TwoDigitChannel(Red(packed)) + TwoDigitChannel(Green(packed)) + TwoDigitChannel(Blue(packed));
 }
 
 } // namespace Math

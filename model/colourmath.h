@@ -40,8 +40,6 @@ std::string FormatChannel(int value);
 // always two upper-case digits, 10 gives "0A".
 std::string TwoDigitChannel(int value);
 
-std::string ComposeColour(const ChannelTexts& channels);
-
 // The first two, the third and fourth, and the last two characters, each as
 // far as the text reaches.
 ChannelTexts DecomposeColour(const std::string& colour);
@@ -58,7 +56,8 @@ constexpr int Blue(std::uint32_t packed) { return int(packed >> 16 & 0xFF); }
 // Takes copies, so the caller's texts are never widened.
 std::uint32_t PackColour(std::string red, std::string green, std::string blue);
 
-// The canonical colour text of a packed colour: six upper-case digits.
+// The canonical colour text of a packed colour: its three channels, each two
+// upper-case digits, joined red first.
 std::string ColourText(std::uint32_t packed);
 
 } // namespace Math

@@ -127,7 +127,6 @@ void TestMath::packingAndColourText()
 
     QCOMPARE(Math::ColourText(Math::Rgb(254, 255, 255)), std::string("FEFFFF"));
     QCOMPARE(Math::ColourText(Math::Rgb(10, 0, 171)), std::string("0A00AB"));
-    QCOMPARE(Math::ComposeColour({"12", "34", "56"}), std::string("123456"));
 }
 
 QTEST_GUILESS_MAIN(TestMath)

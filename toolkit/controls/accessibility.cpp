@@ -14,8 +14,6 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
-#include <algorithm>
-
 namespace toolkit {
 
 namespace {
@@ -159,8 +157,6 @@ public:
         setFocusPolicy(Qt::NoFocus);
         resize(1, 1);
     }
-
-    quint64 shownAt = 0;
 };
 #endif
 
@@ -199,16 +195,13 @@ void describe(QWidget* from, const std::vector<std::pair<QWidget*, QString>>& de
 {
     bool heard = false;
     for (const auto& [control, description] : descriptions) {
-        const bool changed = control->accessibleDescription() != description;
-        control->setAccessibleDescription(description);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
         // Qt passes the new description on with its change, and a screen
-        // reader speaks that of the focused control.
-        heard = heard || (changed && control->hasFocus());
-#else
-        // Qt sends the change without the new text, and it is not heard.
-        Q_UNUSED(changed);
+        // reader speaks that of the focused control; before 6.8 Qt sends the
+        // change without the new text, and it is not heard.
+        heard = heard || (control->hasFocus() && control->accessibleDescription() != description);
 #endif
+        control->setAccessibleDescription(description);
     }
     if (!heard && !news.isEmpty())
         announce(from, news);
@@ -225,6 +218,7 @@ void announce(QWidget* from, const QString& text)
 // shows. Orca reads the name a moment after the notification shows, so
 // each of the last few announcements keeps one of its own meanwhile: one
 // made just after another (a step, then the tick) does not overwrite it.
+// The notices are taken in turn, the one shown longest ago first.
 void announce(QWidget* from, const QString& text)
 {
     constexpr int kNotices = 4;
@@ -234,12 +228,9 @@ void announce(QWidget* from, const QString& text)
         if (auto* notice = dynamic_cast<Notice*>(child))
             notices << notice;
     }
-    Notice* notice = notices.size() < kNotices
-        ? new Notice(window)
-        : *std::min_element(notices.begin(), notices.end(),
-                            [](const Notice* a, const Notice* b) { return a->shownAt < b->shownAt; });
-    static quint64 shown = 0;
-    notice->shownAt = ++shown;
+    static unsigned shown = 0;
+    Notice* notice = notices.size() < kNotices ? new Notice(window) : notices[shown % kNotices];
+    ++shown;
     notice->hide();
     notice->setAccessibleName(text);
     notice->show();

@@ -6,11 +6,6 @@
 
 namespace toolkit {
 
-AccessibleLineEdit::AccessibleLineEdit(QLineEdit* edit)
-    : QAccessibleWidget(edit, QAccessible::EditableText)
-{
-}
-
 void* AccessibleLineEdit::interface_cast(QAccessible::InterfaceType type)
 {
     if (type == QAccessible::TextInterface)
@@ -20,7 +15,6 @@ void* AccessibleLineEdit::interface_cast(QAccessible::InterfaceType type)
 
 QString AccessibleLineEdit::text(QAccessible::Text kind) const
 {
-    // What is shown: a password's dots, never its letters.
     if (kind == QAccessible::Value)
         return edit()->displayText();
     return QAccessibleWidget::text(kind);
@@ -44,36 +38,11 @@ QAccessible::State AccessibleLineEdit::state() const
     return state;
 }
 
-QString AccessibleLineEdit::text(int startOffset, int endOffset) const
-{
-    return edit()->displayText().mid(startOffset, endOffset - startOffset);
-}
-
-int AccessibleLineEdit::characterCount() const
-{
-    return int(edit()->displayText().size());
-}
-
 QString AccessibleLineEdit::attributes(int, int* startOffset, int* endOffset) const
 {
     *startOffset = 0;
     *endOffset = characterCount();
     return QString();
-}
-
-int AccessibleLineEdit::cursorPosition() const
-{
-    return edit()->cursorPosition();
-}
-
-void AccessibleLineEdit::setCursorPosition(int position)
-{
-    edit()->setCursorPosition(position);
-}
-
-int AccessibleLineEdit::selectionCount() const
-{
-    return edit()->hasSelectedText() ? 1 : 0;
 }
 
 void AccessibleLineEdit::selection(int selectionIndex, int* startOffset, int* endOffset) const
@@ -83,11 +52,6 @@ void AccessibleLineEdit::selection(int selectionIndex, int* startOffset, int* en
         *startOffset = edit()->selectionStart();
         *endOffset = edit()->selectionEnd();
     }
-}
-
-void AccessibleLineEdit::addSelection(int startOffset, int endOffset)
-{
-    setSelection(0, startOffset, endOffset);
 }
 
 void AccessibleLineEdit::removeSelection(int selectionIndex)
@@ -117,16 +81,6 @@ QRect AccessibleLineEdit::characterRect(int offset) const
     const QRect character(left, contents.top() + (contents.height() - metrics.height()) / 2,
                           metrics.horizontalAdvance(shown.at(offset)), metrics.height());
     return QRect(box->mapToGlobal(character.topLeft()), character.size());
-}
-
-int AccessibleLineEdit::offsetAtPoint(const QPoint& point) const
-{
-    return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
-}
-
-void AccessibleLineEdit::scrollToSubstring(int startIndex, int)
-{
-    edit()->setCursorPosition(startIndex);
 }
 
 } // namespace toolkit

@@ -53,12 +53,6 @@ void ClickTarget::mouseReleaseEvent(QMouseEvent* event)
     QAbstractButton::mouseReleaseEvent(event);
 }
 
-void ClickTarget::focusInEvent(QFocusEvent* event)
-{
-    m_focusMark.focusIn(event);
-    QAbstractButton::focusInEvent(event);
-}
-
 // Space clicks as on any button. Return and Enter click too, since the
 // regions are the view's only controls; the arrow keys go round them in
 // Tab's order, not by their places on the screen.

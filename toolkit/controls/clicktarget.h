@@ -22,12 +22,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     // The focus came from the keyboard, so its ring shows.
-    FocusMark m_focusMark;
+    FocusMark m_focusMark{this};
 };
 
 } // namespace toolkit

@@ -8,18 +8,29 @@ namespace toolkit {
 
 // Whether a control shows that it has the focus: only while the keyboard put
 // the focus there (Tab, Shift+Tab, or a shortcut such as F6), not the mouse.
-// A control tells it of each focus it takes.
-class FocusMark {
+// It watches each focus its control takes, before the control repaints for it.
+class FocusMark : public QObject {
 public:
-    void focusIn(const QFocusEvent* event)
+    explicit FocusMark(QWidget* control)
+        : QObject(control)
     {
-        const Qt::FocusReason reason = event->reason();
-        m_byKeyboard =
-            reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+        control->installEventFilter(this);
     }
+
     // The mouse took over: the mark goes until the keyboard moves the focus.
     void hide() { m_byKeyboard = false; }
     bool shownOn(const QWidget* control) const { return m_byKeyboard && control->hasFocus(); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            m_byKeyboard =
+                reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+        }
+        return false;
+    }
 
 private:
     bool m_byKeyboard = false;

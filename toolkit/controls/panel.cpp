@@ -21,12 +21,6 @@ Panel::Panel(const QColor& fill, QWidget* parent)
     setPalette(shading);
 }
 
-void Panel::focusInEvent(QFocusEvent* event)
-{
-    m_focusMark.focusIn(event);
-    QWidget::focusInEvent(event);
-}
-
 void Panel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

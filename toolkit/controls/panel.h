@@ -23,12 +23,11 @@ public:
     QColor fill() const { return m_fill; }
 
 protected:
-    void focusInEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     QColor m_fill;
-    FocusMark m_focusMark;
+    FocusMark m_focusMark{this};
 };
 
 // The fixed fill that `control` stands on: that of the panel it lies in.
