@@ -19,13 +19,14 @@
 #include <cstdint>
 
 struct Declarations;
-namespace Math {
-struct ChannelTexts;
-}
 class ColourSelector;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+
+namespace Math {
+struct ChannelTexts;
+}
 
 namespace toolkit {
 class ProgramServices;

@@ -15,10 +15,11 @@
 #include <cstdint>
 
 class QLineEdit;
+class QPushButton;
+
 namespace Math {
 struct ChannelTexts;
 }
-class QPushButton;
 
 namespace toolkit {
 class Shape;
