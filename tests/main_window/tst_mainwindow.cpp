@@ -271,7 +271,14 @@ void TestMainWindow::keyboardOrder()
 {
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
+    // A panel shows a line just inside its edge only where the keyboard
+    // gave it the focus.
+    const auto insideEdge = [this](const char* panel) {
+        const QImage image = control(panel)->grab().toImage();
+        return image.pixelColor(QPoint(1, 1) * image.devicePixelRatio());
+    };
     control("Picture1")->setFocus();
+    QCOMPARE(insideEdge("Picture1"), QColor(192, 192, 192));
     QStringList visited;
     for (int i = 0; i < 10; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -279,6 +286,7 @@ void TestMainWindow::keyboardOrder()
     }
     QCOMPARE(visited, (QStringList{"R", "G", "B", "Command2", "Command3", "Command4", "Command5",
                                    "Command6", "Command7", "Picture2"}));
+    QCOMPARE(insideEdge("Picture2"), QColor(0, 0, 0));
 
     // Minimised and restored, the window keeps the focus where it was.
     control("G")->setFocus();
